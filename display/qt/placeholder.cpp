@@ -1,0 +1,1 @@
+// Placeholder until the Qt ports are implemented.

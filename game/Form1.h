@@ -1,0 +1,342 @@
+// Form1: the one object that owns all state of a game of Zelkora.
+//
+// Every procedure of the game is a method of Form1 and works directly on this
+// state; the methods are defined in the folder of their subsystem (game/,
+// computer/, display/, records/, settings/), one file per topic. Form1 reaches
+// the outside world only through the ports of game/ports.h, so the whole core
+// runs without a window (the command-line engine, the tests, the benchmarks).
+//
+// Conventions kept throughout:
+//  - a square is (x, y): column 1..9 from the screen's left, row 1..9 from the
+//    top; index 0 exists in every board-shaped array and reads as empty / zero;
+//  - column 11 is the lower side's hand, column -1 the upper side's hand;
+//  - square loops run x = 1..9 outside, y = 1..9 inside: every first-found
+//    tie-break follows this order;
+//  - rule procedures answer YES (1) or NO (0).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/codes.h"
+#include "game/ports.h"
+
+namespace zelkora {
+
+// A board-shaped array indexed [x][y], x and y 0..9 (0 unused).
+template <typename T>
+using Grid = T[10][10];
+
+// The board: one piece code per square.
+struct Board {
+    Grid<int> ban{};
+    int& at(int x, int y) { return ban[x][y]; }
+    int at(int x, int y) const { return ban[x][y]; }
+};
+
+// Pieces in hand, counted by kind index 1..7 (index 0 unused), and per side the
+// total of all pieces in hand (a taken king counts in the total but not by kind).
+struct Hands {
+    int lower[8]{};
+    int upper[8]{};
+    int lowerTotal = 0;
+    int upperTotal = 0;
+};
+
+// King squares as last recorded (by the lower king's move or by the survey);
+// 0 while never recorded.
+struct Kings {
+    int lowerX = 0, lowerY = 0;
+    int upperX = 0, upperY = 0;
+};
+
+// Who plays which turn and who is to move.
+struct TurnState {
+    int lowerTag = SENTE;        // turn tag of the lower player
+    int upperTag = GOTE;         // turn tag of the upper player
+    int sideToMove = NOBODY;     // a turn tag, NOBODY while no game runs
+    int gameMode = MODE_NONE;    // MODE_NONE, MODE_MAN or MODE_COM
+    int kingTaken = NOBODY;      // tag of the player who took a king, NOBODY if none
+};
+
+// One entry of the move list. For a drop fromX is 11 (lower hand) or -1 (upper
+// hand) and fromY whatever the caller recorded (screen row or kind index).
+struct MoveRecord {
+    int fromX = 0, fromY = 0, toX = 0, toY = 0;
+    int captured = 0;
+    int before = 0;   // code of the moving piece
+    int after = 0;    // code on the target after the move
+};
+
+// The moves of the game, entries 1..MAX (entry 0 unused).
+struct MoveList {
+    static constexpr int MAX = 500;
+    std::array<MoveRecord, MAX + 1> entry{};
+    int count = 0;        // moves applied to the board (index of the last one)
+    int replay = 0;       // how far "進" may step forward
+    int moveNumber = 0;   // the number shown on screen
+};
+
+// The human's selection between the first and the second click.
+struct Selection {
+    int clickState = 0;            // 0 nothing selected, 1 a source is selected
+    int srcX = 0, srcY = 0;        // selected source (board square or hand cell)
+    int dstX = 0, dstY = 0;        // target of the second click
+    int piece = 0;                 // code of the selected piece
+};
+
+// The influence map rebuilt by 勢力調査. 999 / -999 mean "nothing recorded".
+// upper_guard_x / upper_guard_y are never cleared: they keep what earlier
+// surveys left where the current one records no square.
+struct InfluenceMap {
+    Grid<std::int16_t> lower_influence{};
+    Grid<std::int16_t> upper_influence{};
+    Grid<std::int16_t> lower_guard_code{};
+    Grid<std::int16_t> upper_guard_code{};
+    Grid<std::int16_t> upper_guard_x{};
+    Grid<std::int16_t> upper_guard_y{};
+    Grid<std::int16_t> lower_attacker_code{};
+    Grid<std::int16_t> lower_attacker_x{};
+    Grid<std::int16_t> lower_attacker_y{};
+    Grid<std::int16_t> lower_check_marks{};
+    Grid<std::int16_t> upper_check_marks{};
+};
+
+// Compulsory-capture data of one player: which enemy pieces he attacks, how
+// often the capturable code changed in scan order, where the strongest stands.
+// The strongest square is not reset when nothing is capturable.
+struct CaptureData {
+    Grid<std::int8_t> map{};
+    int count = 0;
+    int bestX = 0, bestY = 0;
+};
+
+// Rule state besides the board: two-pawn flags per column and the promoted code
+// left by 調査_駒成.
+struct RuleState {
+    int lowerPawnFlag[10]{};
+    int upperPawnFlag[10]{};
+    int promotedCode = 0;
+};
+
+// Flags and settings that outlive single moves.
+struct GameFlags {
+    int recordMode = 0;      // 1 while a loaded record is stepped through
+    int guidance = 0;        // 移動指導: 1 outlines reachable squares
+    int reversed = 0;        // 1 after "反転"; blocks saving
+    int handicapFlag = 0;    // 1 after any accepted handicap command; blocks saving
+    int handicapGrade = 0;   // -10..10
+    int level = 3;           // the computer's level 1..3
+};
+
+// Display state: background picture, highlight colour and where texts go.
+struct DisplayState {
+    int background = 0;                    // picture code 2..6; 0 while unset
+    int highlightColour = COLOUR_GREEN;    // 2, or 15 while guidance is on
+    bool ended = false;                    // the program was told to end
+};
+
+// The grid of drawing cells, in twips.
+struct Geometry {
+    double left = 1050, top = 100, cellWidth = 495, cellHeight = 615;
+    double cellX(double c) const { return left + cellWidth * c; }
+    double cellY(double r) const { return top + cellHeight * r; }
+};
+
+// Handles of the sound library: the device and the four buffers (0 = none).
+struct SoundState {
+    std::int32_t device = 0;
+    std::int32_t other = 0;     // "その他.wav"
+    std::int32_t refusal = 0;   // "禁止.wav"
+    std::int32_t bgm = 0;       // "BGM.wav"
+    std::int32_t placed = 0;    // "駒打音.wav"
+    bool opened = false;        // the library was initialised by a first start-up
+};
+
+// The computer's turn: snapshots taken before any trial and the search's result.
+struct ComputerState {
+    Board before;                              // board before the move
+    Grid<std::int16_t> lowerBefore{};          // H0: lower_influence before
+    Grid<std::int16_t> upperBefore{};          // C0: upper_influence before
+    int escapesBefore = 0;                     // E0: 調査_自王逃道 before
+    Grid<std::int8_t> escapeMarks{};           // cleared each turn
+    int handTotalBefore = 0;
+    int pin = 0;                               // set by 調査_移動不可駒
+    int pieceMoved = 0;                        // unpromoted code under trial
+    double bestScore = -99999;
+    MoveRecord chosen;                         // fromX..after of the chosen move
+    bool chosenValid = false;
+};
+
+class Form1 {
+public:
+    explicit Form1(const Ports& ports);
+
+    Ports io;
+
+    Board board;
+    Hands hands;
+    Kings kings;
+    TurnState turn;
+    MoveList moves;
+    Selection sel;
+    InfluenceMap inf;
+    CaptureData lowerCapture;   // what the lower player can capture
+    CaptureData upperCapture;   // what the upper player can capture
+    RuleState rules;
+    GameFlags flags;
+    DisplayState display;
+    Geometry geo;
+    SoundState sounds;
+    ComputerState com;
+
+    // ---- Game state and start-up (game/startup.cpp) ----
+    void Form_Load();
+    void 初期設定();
+    void 終了(const std::string& winner);
+    void 終了処理();
+    void 待ち時間(double seconds);
+    void Form_KeyPress(int key);
+    void Form_Unload();
+    void OWARI_Click();
+    void OWARI();               // runs 終了処理 and ends the program
+
+    // ---- Sound module (game/sound_module.cpp) ----
+    void InitSound(std::int32_t window);
+    std::int32_t LoadSound(const std::string& fileName, std::int32_t flags);
+    void TermSound();
+    void ShowSoundError(const std::string& text);
+    void playSound(std::int32_t buffer);   // dsPlay through the port
+
+    // ---- Move legality (game/legality.cpp) ----
+    int 移動チェック(int fx, int fy, int tx, int ty, int piece);
+    int 移動チェック飛車(int fx, int fy, int tx, int ty);
+    int 移動チェック角(int fx, int fy, int tx, int ty);
+    int 移動後チェック(int ty, int piece);
+    int 調査_駒成(int fx, int fy, int tx, int ty, int piece);
+    void 調査_2歩フラグ設定();
+
+    // ---- Compulsory capture (game/capture.cpp) ----
+    void 調査_取可桝(int tag);
+    // Applies the rule to a chosen move of the player to move; shows the refusal
+    // and answers true when the move is refused.
+    bool compulsoryCaptureRefuses(int tag, int fx, int tx, int ty);
+
+    // ---- Making a move (game/move.cpp) ----
+    void 手順保存(int fx, int fy, int tx, int ty, int before, int after);
+    void 駒移動(int fx, int fy, int tx, int ty, int piece);
+    void 駒取得(int code);
+
+    // ---- Human turn (game/human_turn.cpp) ----
+    void Form_MouseDown(int button, int shift, double x, double y);
+
+    // ---- Mate detection (game/mate.cpp) ----
+    int 詰めかCOM();
+    int 詰めかMAN();
+    int 詰めかMAN_COM移動();
+    int 調査_自王逃道();
+
+    // ---- Game menus (game/menus.cpp) ----
+    void TAIKYOKU_Click();
+    void MATCH_MAN_Click();
+    void START_Click();
+    void SENTE_Click();
+    void GOTE_Click();
+
+    // ---- Influence map (computer/influence*.cpp) ----
+    void 勢力調査();
+    void 勢力確定上直進(int k, int x, int y);
+    void 勢力確定下直進(int k, int x, int y);
+    void 勢力確定右直進(int k, int x, int y);
+    void 勢力確定左直進(int k, int x, int y);
+    void 勢力確定自金(int k, int x, int y);
+    void 勢力確定敵金(int x, int y);
+    void 勢力確定自角(int x, int y);
+    void 勢力確定敵角(int k, int x, int y);
+
+    // ---- Computer turn (computer/computer_turn.cpp) ----
+    void com_ban();
+    // The search of com_ban without drawing, sound or wait: fills com.chosen,
+    // com.chosenValid and com.bestScore and leaves the board as it was.
+    void comSearch();
+
+    // ---- Board evaluation (computer/evaluation.cpp) ----
+    double 盤評価(int captured, int piece, int fx, int fy, int tx, int ty);
+
+    // ---- Position probes (computer/probes.cpp) ----
+    int 調査_移動可場所数(int x, int y, int code);
+    int 調査_MAN王COMの範囲内();
+    int 調査_桂狙い(int x, int y);
+    int 調査_香狙い(int x, int y);
+    int 調査_周辺状況(int x, int y);
+    void 調査_移動不可駒();
+
+    // ---- Levels and handicap (computer/levels.cpp, computer/handicap.cpp) ----
+    void LEVEL1_Click();
+    void LEVEL2_Click();
+    void LEVEL3_Click();
+    void レベル_設定(int n);
+    void 描画_レベル(int level);
+    void LBEL_UP_Click();
+    void LEBEL_DOWN_Click();
+    void 描画_ハンデレベル(int grade);
+
+    // ---- Board rendering (display/board.cpp) ----
+    void 描画_絵(int code, double c, double r);
+    void 描画_桝輪郭(int colour, double c, double r);
+    void 描画_盤();
+    void 描画_将棋盤桝();
+    void 描画_桝1列目();
+    void 描画_自持盤();
+    void 描画_敵持盤();
+    void 描画_背景(int code);
+    void 画面_再描画();
+    void 描画_可視(bool drives, bool folders, bool files);
+
+    // ---- Status, text and highlights (display/text.cpp, display/highlights.cpp) ----
+    void 描画_数値(double c, double r, int value, int colour, int mode, double size);
+    void 描画_数値(double c, double r, const std::string& text, int colour, int mode, double size);
+    void 描画_文字列(double c, double r, int index, int colour, double size);
+    void 描画_移動駒種類(double c, double r, const std::string& text, int colour);
+    std::string 文字列変換(int value);
+    void 描画_桝_数値();
+    void 描画_手数(int n);
+    void 描画_移動結果(double c, double r, int column, int row, int piece, int colour);
+    void 描画_移動可能桝色(int fx, int fy, int colour, int piece);
+    void 描画_取可桝(int tag);
+    void 描画_棋譜読込み部分消去();
+    void 描画_メッセージ(int n);
+    bool bold = false;   // the form font turns bold for good at the first labels
+
+    // ---- Record files (records/record_commands.cpp) ----
+    void 描画_棋譜_IO(int mode);
+    void KIFU_READ_Click();
+    void KIFU_WRITE_Click();
+    void Command1_Click();
+    void File1_Click(const std::string& fileName);
+    void STOP_Click();
+    void OPTION_Click();
+
+    // ---- Replay and navigation (records/navigation.cpp) ----
+    void AFTER_Click();
+    void REPLAY_Click();
+    void CANCEL_Click();
+    void REVERSE_Click();
+
+    // ---- Settings and options (settings/*.cpp) ----
+    void 読込_環境設定ファイル();
+    void 書込_環境設定ファイル();
+    void チェック設定(int code);
+    void MIDORI_Click();
+    void TATAMI_Click();
+    void TAKE_Click();
+    void UCHU_Click();
+    void RENGA_Click();
+    void SIDOU_Click();
+    void VER_Click();
+    void BGM_Click();
+};
+
+}  // namespace zelkora

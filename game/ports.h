@@ -1,0 +1,138 @@
+// The narrow ports through which the game core reaches the outside world.
+//
+// The core (game/, computer/, records/, settings/ and the drawing procedures of
+// display/) never includes a platform header. The window layer implements these
+// interfaces with Qt; the tests implement them with recording fakes that keep
+// every call. Coordinates handed to the canvas are twips (15 twips = 1 pixel at
+// the reference scale); the conversion to pixels happens in the canvas only.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zelkora {
+
+// Pictures known to the canvas. The mapping from piece codes to pictures is
+// the core's (see display/pictures.h); the canvas only knows how to show them.
+enum class Picture : int {
+    KARA_MASU,
+    SITA_HU0, SITA_HU1, SITA_KYOU0, SITA_KYOU1, SITA_KEI0, SITA_KEI1,
+    SITA_GIN0, SITA_GIN1, SITA_KIN, SITA_KAKU0, SITA_KAKU1, SITA_SYA0, SITA_SYA1, SITA_OU,
+    UE_HU0, UE_HU1, UE_KYOU0, UE_KYOU1, UE_KEI0, UE_KEI1,
+    UE_GIN0, UE_GIN1, UE_KIN, UE_KAKU0, UE_KAKU1, UE_SYA0, UE_SYA1, UE_OU,
+    ZELKORA,
+    HAIKEI_MIDORI, HAIKEI_TATAMI, HAIKEI_TAKE, HAIKEI_UCHU, HAIKEI_RENGA,
+    Count
+};
+
+// A canvas that keeps what was drawn. Positions are twips from the top-left
+// corner of the client area and may be fractional.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+    // Draws the picture at its own size with its top-left corner at (x, y).
+    virtual void drawPicture(Picture picture, double x, double y) = 0;
+    // One-pixel outline of the rectangle (x1, y1)-(x2, y2), both corners included,
+    // in a palette colour 0..15.
+    virtual void outline(double x1, double y1, double x2, double y2, int colour) = 0;
+    // Sets the font used by the following drawText calls.
+    virtual void setFont(double points, bool bold, int colour) = 0;
+    // Text (UTF-8) with its top-left at (x, y), transparent background.
+    virtual void drawText(double x, double y, const std::string& text) = 0;
+    // Makes what was drawn so far visible at once (the window is blocked otherwise).
+    virtual void refresh() = 0;
+};
+
+enum class Buttons { Ok, YesNo };
+enum class Icon { None, Warning };
+enum class Answer { Ok, Yes, No };
+
+// Modal message boxes. Texts and titles are UTF-8; "\r" is the carriage return
+// the messages use for line breaks.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual Answer message(const std::string& text, const std::string& title,
+                           Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
+};
+
+// The save and load panel: three lists and a group of four labelled fields with
+// the "RETURN" button. Fields: 1 file name, 2 game name, 3 first player, 4 second player.
+class RecordPanel {
+public:
+    virtual ~RecordPanel() = default;
+    virtual void setListsVisible(bool drives, bool folders, bool files) = 0;
+    virtual void setTextGroupVisible(bool visible) = 0;
+    virtual void clearTexts() = 0;
+    virtual std::string text(int field) const = 0;
+    // The folder whose files the file list shows (no trailing separator).
+    virtual std::string folder() const = 0;
+    virtual void refreshFiles() = 0;
+};
+
+// Check marks of menu items, by the item's upper-case name ("LEVEL3", "BGM", ...).
+class Menu {
+public:
+    virtual ~Menu() = default;
+    virtual void setChecked(const std::string& item, bool checked) = 0;
+    virtual bool isChecked(const std::string& item) const = 0;
+};
+
+// The functions of the program's sound library. Handles are 32-bit values;
+// 0 means "no device" or "no buffer", and every call with 0 does nothing.
+class SoundLibrary {
+public:
+    virtual ~SoundLibrary() = default;
+    virtual std::int32_t dsInitialize(std::int32_t window) = 0;
+    virtual void dsTerminate(std::int32_t device) = 0;
+    virtual std::int32_t dsCreateDSB(std::int32_t device, const std::uint8_t* image,
+                                     std::int32_t length, std::int32_t flags) = 0;
+    virtual void dsFree(std::int32_t buffer) = 0;
+    virtual void dsPlay(std::int32_t buffer) = 0;
+    virtual void dsPlayLooping(std::int32_t buffer) = 0;
+    virtual void dsStop(std::int32_t buffer) = 0;
+};
+
+// Seconds from a monotonic clock (never jumps back, survives midnight).
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual double seconds() = 0;
+};
+
+// The main window itself.
+class Window {
+public:
+    virtual ~Window() = default;
+    virtual std::int32_t handle() const = 0;
+    virtual double top() const = 0;                          // twips
+    virtual void place(double left, double top, double width, double height) = 0;  // twips
+    virtual void setBackgroundColour(int colour) = 0;        // palette index
+    virtual void quit() = 0;                                 // ends the program
+};
+
+// Reading and writing the small files the game uses, by path (UTF-8).
+class Files {
+public:
+    virtual ~Files() = default;
+    virtual bool exists(const std::string& path) const = 0;
+    // Whole file; false when it cannot be read.
+    virtual bool readAll(const std::string& path, std::vector<std::uint8_t>& bytes) const = 0;
+    // Replaces the file atomically (temporary file then rename); false on failure.
+    virtual bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
+};
+
+// Everything the core needs from outside, handed to Form1 at construction.
+struct Ports {
+    Canvas* canvas = nullptr;
+    Dialogs* dialogs = nullptr;
+    RecordPanel* panel = nullptr;
+    Menu* menu = nullptr;
+    SoundLibrary* sound = nullptr;
+    Clock* clock = nullptr;
+    Window* window = nullptr;
+    Files* files = nullptr;
+};
+
+}  // namespace zelkora

@@ -1,0 +1,35 @@
+// Positions written as SFEN, in this game's orientation.
+//
+// The board field has 9 ranks separated by '/': the first rank is row 1 (top of
+// the screen), and within a rank the characters run from column 1 (screen left)
+// to column 9. Uppercase letters are the lower side (negative codes), lowercase
+// the upper side; '+' before a letter promotes it. Side 'b' is the lower side to
+// move, 'w' the upper. The hand field is '-' or counts and letters; a trailing
+// move number is accepted and ignored.
+#pragma once
+
+#include <string>
+
+#include "game/Form1.h"
+
+namespace zelkora {
+
+struct Position {
+    Board board;
+    Hands hands;            // totals are the sums of the counts
+    bool lowerToMove = true;
+};
+
+// Parses one line; on failure answers false and says why in `error`.
+bool parseSfen(const std::string& line, Position& position, std::string& error);
+
+// Writes board, side ('b' or 'w'), hands (R B G S N L P, lower side first, a
+// count only above 1, '-' when both are empty) and the move number.
+std::string formatSfen(const Board& board, const Hands& hands, bool lowerToMove, int moveNumber);
+
+// Puts a position on Form1 as a fresh game would hold it: board, hands and
+// totals; the lower player holds tag 6, the upper tag 7; the side to move is
+// the tag of the side the SFEN names.
+void loadPosition(Form1& form, const Position& position);
+
+}  // namespace zelkora

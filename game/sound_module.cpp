@@ -1,0 +1,41 @@
+// Module1: opening the sound library, making one buffer per wave file and
+// closing it again. Every failure leaves a handle of 0, which the library
+// treats as "do nothing", so the game plays on silently.
+#include <vector>
+
+#include "game/Form1.h"
+
+namespace zelkora {
+
+void Form1::InitSound(std::int32_t window) {
+    sounds.device = io.sound->dsInitialize(window);
+    if (sounds.device == 0) ShowSoundError("Direct Soundインターフェースが作成できません。");
+}
+
+std::int32_t Form1::LoadSound(const std::string& fileName, std::int32_t flags) {
+    if (sounds.device == 0) return 0;
+    if (!io.files->exists(fileName)) return 0;
+    std::vector<std::uint8_t> image;
+    if (!io.files->readAll(fileName, image)) {
+        ShowSoundError("ファイル " + fileName + " を読み込めません。");
+        return 0;
+    }
+    if (image.empty()) {
+        ShowSoundError("ファイル " + fileName + " にデータがありません。");
+        return 0;
+    }
+    return io.sound->dsCreateDSB(sounds.device, image.data(), static_cast<std::int32_t>(image.size()), flags);
+}
+
+void Form1::TermSound() {
+    if (sounds.device != 0) io.sound->dsTerminate(sounds.device);
+    sounds.device = 0;
+}
+
+void Form1::ShowSoundError(const std::string& text) {
+    io.dialogs->message(text, "Zelkora.Dll", Buttons::Ok, Icon::Warning);
+}
+
+void Form1::playSound(std::int32_t buffer) { io.sound->dsPlay(buffer); }
+
+}  // namespace zelkora

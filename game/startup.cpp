@@ -1,0 +1,131 @@
+// Start-up, a new game, the end-of-game dialogue and shutdown.
+#include "game/Form1.h"
+
+namespace zelkora {
+
+Form1::Form1(const Ports& ports) : io(ports) {}
+
+void Form1::Form_Load() {
+    // 1. Sound: the library and the four buffers are made once; a later start-up
+    //    (loading a record, "最初") reuses them and only restarts the music, so no
+    //    second device is opened and no buffer leaks.
+    if (!sounds.opened) {
+        sounds.opened = true;
+        InitSound(io.window ? io.window->handle() : 0);
+        sounds.other = LoadSound("その他.wav", 3);
+        sounds.refusal = LoadSound("禁止.wav", 3);
+        sounds.placed = LoadSound("駒打音.wav", 3);
+        sounds.bgm = LoadSound("BGM.wav", 1);
+    }
+    io.sound->dsPlayLooping(sounds.bgm);
+
+    // 2. Flags and counters.
+    flags.recordMode = 0;
+    flags.guidance = 0;
+    flags.reversed = 0;
+    flags.handicapFlag = 0;
+    flags.handicapGrade = 0;
+    flags.level = 3;
+    moves.moveNumber = 0;
+    sel.clickState = 0;
+    moves.count = 0;
+    moves.replay = 0;
+
+    // 3. Menu check marks. The level marks are all reset because the level
+    //    itself returns to 3.
+    io.menu->setChecked("SIDOU", false);
+    io.menu->setChecked("LEVEL1", false);
+    io.menu->setChecked("LEVEL2", false);
+    io.menu->setChecked("LEVEL3", true);
+    io.menu->setChecked("BGM", true);
+
+    // 4. Colours: the guidance highlight starts as the grid colour.
+    display.highlightColour = COLOUR_GREEN;
+    if (io.window) io.window->setBackgroundColour(COLOUR_GREEN);
+
+    // 5. Geometry.
+    geo = Geometry{};
+
+    // 6.-8. Settings, the initial position and the title.
+    読込_環境設定ファイル();
+    初期設定();
+    描画_絵(PIC_ZELKORA, 11.2, 0);
+
+    // 9. Window placement.
+    if (io.window && io.window->top() != -60) io.window->place(-60, -60, 9000, 8000);
+}
+
+void Form1::初期設定() {
+    turn.gameMode = MODE_NONE;
+    turn.kingTaken = NOBODY;
+    turn.sideToMove = NOBODY;
+    moves.count = 0;
+    sel.clickState = 0;
+
+    hands = Hands{};
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) board.at(x, y) = EMPTY;
+
+    static const int backRank[10] = {0, UE_KYOU, UE_KEI, UE_GIN, UE_KIN, UE_OU, UE_KIN, UE_GIN, UE_KEI, UE_KYOU};
+    for (int x = 1; x <= 9; ++x) {
+        board.at(x, 1) = backRank[x];
+        board.at(x, 3) = UE_HU;
+        board.at(x, 7) = SITA_HU;
+        board.at(x, 9) = -backRank[x];
+    }
+    board.at(2, 2) = UE_SYA;
+    board.at(8, 2) = UE_KAKU;
+    board.at(2, 8) = SITA_KAKU;
+    board.at(8, 8) = SITA_SYA;
+
+    hands.lowerTotal = 0;
+    hands.upperTotal = 0;
+    for (int k = 1; k <= 7; ++k) {
+        if (hands.lower[k] > 0) hands.lowerTotal += hands.lower[k];
+        if (hands.upper[k] > 0) hands.upperTotal += hands.upper[k];
+    }
+
+    画面_再描画();
+}
+
+void Form1::終了(const std::string& winner) {
+    io.dialogs->message(winner + "の勝ちです", "終了");
+    if (io.dialogs->message("続けますか？", "再ゲーム", Buttons::YesNo) == Answer::Yes) {
+        初期設定();
+    } else {
+        OWARI();
+    }
+}
+
+void Form1::終了処理() {
+    io.sound->dsFree(sounds.other);
+    io.sound->dsFree(sounds.refusal);
+    io.sound->dsFree(sounds.placed);
+    io.sound->dsFree(sounds.bgm);
+    sounds.other = sounds.refusal = sounds.placed = sounds.bgm = 0;
+    TermSound();
+    sounds.opened = false;
+}
+
+void Form1::待ち時間(double seconds) {
+    const double start = io.clock->seconds();
+    while (io.clock->seconds() - start < seconds) {
+    }
+}
+
+void Form1::OWARI() {
+    if (display.ended) return;
+    終了処理();
+    display.ended = true;
+    if (io.window) io.window->quit();
+}
+
+void Form1::Form_KeyPress(int key) {
+    if (key == 27) OWARI();
+}
+
+void Form1::Form_Unload() { OWARI(); }
+
+void Form1::OWARI_Click() { OWARI(); }
+
+}  // namespace zelkora
