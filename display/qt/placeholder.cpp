@@ -1,1 +1,0 @@
-// Placeholder until the Qt ports are implemented.

@@ -1,0 +1,48 @@
+// The save and load panel over the upper-left of the window: drive, folder and
+// file lists (files filtered to "*.棋譜") and four labelled fields with the
+// "RETURN" button. All controls start hidden; the core shows and hides them
+// through the RecordPanel port.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <QObject>
+
+#include "game/ports.h"
+
+class QWidget;
+
+namespace zelkora {
+
+class RecordPanelWidgets : public QObject, public RecordPanel {
+    Q_OBJECT
+public:
+    // Creates the hidden controls as children of `parent`; `twipsToPixels` maps a
+    // twips length to pixels (the window's scale). Refusals of the lists (a drive
+    // that is not ready) are shown through `dialogs`.
+    RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, std::function<int(double)> twipsToPixels);
+    ~RecordPanelWidgets() override;
+
+    // Called when a file is clicked in the file list (File1_Click) with its name,
+    // and when "RETURN" is pressed (Command1_Click).
+    std::function<void(const std::string& fileName)> onFileChosen;
+    std::function<void()> onReturn;
+
+    void setListsVisible(bool drives, bool folders, bool files) override;
+    void setTextGroupVisible(bool visible) override;
+    void clearTexts() override;
+    std::string text(int field) const override;
+    std::string folder() const override;
+    void refreshFiles() override;
+
+    // For tests: the controls by their names (Drive1, Dir1, File1, Text1..Text4,
+    // Command1, Label1..Label4).
+    QWidget* control(const std::string& name) const;
+
+private:
+    struct Impl;
+    Impl* d;
+};
+
+}  // namespace zelkora
