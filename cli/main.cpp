@@ -1,1 +1,41 @@
-int main() { return 0; }
+// zelkora-cli: the rules and the computer player without a window, for
+// scripting and for checking the rules against other implementations.
+//
+//   zelkora-cli <subcommand> [arguments] < positions
+//
+// Each subcommand answers its input lines one by one (see cli/commands.h);
+// this file only holds the table of subcommands and picks one by name.
+#include <iostream>
+#include <string>
+
+#include "cli/commands.h"
+
+namespace {
+
+using zelkora::cli::Command;
+
+const Command kCommands[] = {
+    {"moves", "moves", zelkora::cli::movesCommand},
+    {"survey", "survey", zelkora::cli::surveyCommand},
+    {"probe", "probe", zelkora::cli::probeCommand},
+    {"bestmove", "bestmove [--level 1|2|3] [--trace]", zelkora::cli::bestmoveCommand},
+    {"replay", "replay FILE", zelkora::cli::replayCommand},
+};
+
+int usage() {
+    std::cerr << "usage:\n";
+    for (const Command& c : kCommands) std::cerr << "  zelkora-cli " << c.usage << " < positions\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    if (argc < 2) return usage();
+    const std::string name = argv[1];
+    for (const Command& c : kCommands)
+        if (name == c.name) return c.run(zelkora::cli::Args(argv + 2, argv + argc), std::cin, std::cout, std::cerr);
+    std::cerr << "zelkora-cli: unknown subcommand '" << name << "'\n";
+    return usage();
+}

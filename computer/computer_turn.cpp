@@ -1,9 +1,211 @@
-// Placeholder definitions, replaced when this topic is implemented.
+// The computer's turn: a one-ply search over every legal board move and drop
+// of the upper side, each scored by 盤評価, and the best one played.
+//
+// comSearch is the search alone (snapshots, probes, trials), with no drawing,
+// sound or wait; com_ban wraps it with the status display, the wait, playing
+// the chosen move and the announcements. Trials change only the squares they
+// touch and are taken back at once; hands are never touched by a trial, so
+// every evaluation sees the hands of the start of the turn. Ties keep the move
+// met first: board moves before drops, each in scan order, and promoting only
+// when it scores strictly better.
+#include "computer/evaluation.h"
 #include "game/Form1.h"
 
 namespace zelkora {
 
-void Form1::com_ban() {  }
-void Form1::comSearch() {  }
+namespace {
+
+constexpr double THINKING_WAIT = 0.5;   // seconds the player sees "思考中"
+
+// Steps 2 to 5: best score, board snapshot, probes, influence snapshots.
+void prepareTurn(Form1& f) {
+    f.com.bestScore = SCORE_SEARCH_START;
+    f.com.chosen = MoveRecord{};
+    f.com.chosenValid = false;
+    f.com.trials = 0;
+    for (int x = 1; x <= 9; ++x) {
+        for (int y = 1; y <= 9; ++y) {
+            f.com.before.at(x, y) = f.board.at(x, y);
+            f.com.escapeMarks[x][y] = 0;
+        }
+    }
+    f.調査_取可桝(f.turn.upperTag);
+    f.調査_2歩フラグ設定();
+    f.com.escapesBefore = f.調査_自王逃道();
+    f.勢力調査();
+    f.調査_移動不可駒();
+    f.com.handTotalBefore = f.hands.upperTotal;
+    for (int x = 1; x <= 9; ++x) {
+        for (int y = 1; y <= 9; ++y) {
+            f.com.lowerBefore[x][y] = f.inf.lower_influence[x][y];
+            f.com.upperBefore[x][y] = f.inf.upper_influence[x][y];
+        }
+    }
+}
+
+// Scores the trial position now on the board (the survey is up to date).
+double scoreTrial(Form1& f, int captured, int piece, int fx, int fy, int tx, int ty) {
+    ++f.com.trials;
+    return f.盤評価(captured, piece, fx, fy, tx, ty);
+}
+
+// Keeps a trial when it scores strictly better than the best so far.
+bool improves(Form1& f, double score, const MoveRecord& move) {
+    if (!(score > f.com.bestScore)) return false;
+    f.com.bestScore = score;
+    f.com.chosen = move;
+    f.com.chosenValid = true;
+    return true;
+}
+
+// Scores one legal board move, made on the board; answers the score and the
+// code that stands on the target when the move is played.
+double scoreBoardMove(Form1& f, int captured, int piece, int fx, int fy, int tx, int ty, int& after) {
+    if (f.調査_駒成(fx, fy, tx, ty, piece) == NO) {
+        f.勢力調査();
+        after = piece;
+        return scoreTrial(f, captured, piece, fx, fy, tx, ty);
+    }
+    const int promoted = f.rules.promotedCode;
+    if (f.移動後チェック(ty, piece) == NO) {
+        f.board.at(tx, ty) = promoted;
+        f.勢力調査();
+        after = promoted;
+        return scoreTrial(f, captured, promoted, fx, fy, tx, ty);
+    }
+    f.勢力調査();
+    const double plain = scoreTrial(f, captured, piece, fx, fy, tx, ty);
+    f.board.at(tx, ty) = promoted;
+    f.勢力調査();
+    const double promoting = scoreTrial(f, captured, promoted, fx, fy, tx, ty);
+    if (promoting > plain) {
+        after = promoted;
+        return promoting;
+    }
+    after = piece;
+    return plain;
+}
+
+// Step 7: every legal board move, onto the strongest-capture square only while
+// a capture is compulsory. Answers true when the search must stop (the human's
+// king taken by the best move so far).
+bool tryBoardMoves(Form1& f, bool mustCapture) {
+    for (int fx = 1; fx <= 9; ++fx) {
+        for (int fy = 1; fy <= 9; ++fy) {
+            const int piece = f.board.at(fx, fy);
+            if (!isUpper(piece)) continue;
+            for (int tx = 1; tx <= 9; ++tx) {
+                for (int ty = 1; ty <= 9; ++ty) {
+                    if (f.移動チェック(fx, fy, tx, ty, piece) != YES) continue;
+                    if (mustCapture && (tx != f.upperCapture.bestX || ty != f.upperCapture.bestY))
+                        continue;
+                    f.com.pieceMoved = piece;
+                    const int captured = f.board.at(tx, ty);
+                    f.board.at(fx, fy) = EMPTY;
+                    f.board.at(tx, ty) = piece;
+                    int after = piece;
+                    const double score = scoreBoardMove(f, captured, piece, fx, fy, tx, ty, after);
+                    f.board.at(tx, ty) = captured;
+                    f.board.at(fx, fy) = piece;
+                    const MoveRecord move{fx, fy, tx, ty, captured, piece, after};
+                    if (improves(f, score, move) && captured == SITA_OU) return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+// Step 8: every legal drop of a kind the computer holds. Stops after a drop
+// once the best score is 9998 or more (the computer's king left where the human
+// can take it): nothing can score better.
+void tryDrops(Form1& f) {
+    for (int kind = 1; kind <= 7; ++kind) {
+        if (f.hands.upper[kind] < 1) continue;
+        const int piece = kindCode(kind);
+        for (int tx = 1; tx <= 9; ++tx) {
+            for (int ty = 1; ty <= 9; ++ty) {
+                if (f.移動チェック(UPPER_HAND_X, kind, tx, ty, piece) != YES) continue;
+                f.board.at(tx, ty) = piece;
+                f.勢力調査();
+                const double score = scoreTrial(f, EMPTY, piece, UPPER_HAND_X, kind, tx, ty);
+                f.board.at(tx, ty) = EMPTY;
+                const MoveRecord move{UPPER_HAND_X, kind, tx, ty, EMPTY, piece, piece};
+                improves(f, score, move);
+                if (f.com.bestScore >= SCORE_OWN_KING_EN_PRISE) return;
+            }
+        }
+    }
+}
+
+// Steps 7 and 8, then a survey of the real board again, so that the influence
+// map and the king squares no longer describe the last trial.
+void tryAllMoves(Form1& f) {
+    const bool mustCapture = f.upperCapture.count > 0;
+    const bool stopped = tryBoardMoves(f, mustCapture);
+    if (!stopped && !mustCapture && f.com.handTotalBefore > 0) tryDrops(f);
+    f.勢力調査();
+}
+
+}  // namespace
+
+void Form1::comSearch() {
+    prepareTurn(*this);
+    tryAllMoves(*this);
+}
+
+void Form1::com_ban() {
+    // Step 1: "思考中" left of the board.
+    描画_絵(display.background, -2, 8);
+    描画_絵(display.background, -1, 8);
+    描画_絵(display.background, 0, 8);
+    描画_桝輪郭(COLOUR_GREEN, -1, 7);
+    描画_数値(-1.5, 8.5, "思考中", COLOUR_BLACK, 0, 12);
+    描画_数値(-1.6, 8.4, "思考中", COLOUR_WHITE, 0, 12);
+
+    prepareTurn(*this);
+    // Step 6: show what was drawn before the window blocks for the wait.
+    io.canvas->refresh();
+    待ち時間(THINKING_WAIT);
+    tryAllMoves(*this);
+
+    // No legal move at all: the computer cannot play on, and the game ends in
+    // the human's favour.
+    if (!com.chosenValid) {
+        io.dialogs->message("コンピュータは指す手がありません", " ");
+        終了("あなた");
+        return;
+    }
+    const MoveRecord m = com.chosen;
+    if (moveListFullRefuses()) {
+        turn.sideToMove = turn.lowerTag;
+        return;
+    }
+
+    // Step 9: play the chosen move.
+    手順保存(m.fromX, m.fromY, m.toX, m.toY, m.before, m.after);
+    ++moves.moveNumber;
+    描画_手数(moves.moveNumber);
+    駒移動(m.fromX, m.fromY, m.toX, m.toY, m.after);
+    playSound(sounds.placed);
+    描画_桝輪郭(COLOUR_WHITE, m.toX, m.toY);
+    勢力調査();
+
+    // Step 10: announce. A move that took the human's king ends the game before
+    // any mate test, which would otherwise look at the square the king left.
+    if (turn.kingTaken == turn.upperTag) {
+        終了("あなた");
+        return;
+    }
+    if (詰めかMAN() == YES) {
+        io.dialogs->message("よし！!", "詰め ?");
+    } else if (inf.upper_influence[kings.lowerX][kings.lowerY] > 0) {
+        io.dialogs->message("   ** 王手 **", "");
+    }
+
+    // Step 11: the move in notation, and the human's turn.
+    描画_移動結果(-2, 8, m.toX, m.toY, m.after, COLOUR_WHITE);
+    turn.sideToMove = turn.lowerTag;
+}
 
 }  // namespace zelkora

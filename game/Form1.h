@@ -168,6 +168,7 @@ struct ComputerState {
     double bestScore = -99999;
     MoveRecord chosen;                         // fromX..after of the chosen move
     bool chosenValid = false;
+    int trials = 0;                            // trial positions scored this turn
 };
 
 class Form1 {
@@ -225,7 +226,12 @@ public:
     bool compulsoryCaptureRefuses(int tag, int fx, int tx, int ty);
 
     // ---- Making a move (game/move.cpp) ----
+    // 手順保存 never writes past MoveList::MAX: on a full list it records nothing.
+    // Callers ask moveListFullRefuses() first: on a full list it plays the refusal
+    // sound, shows "これ以上指せません" (title "手順") and answers true, and the
+    // move is not made.
     void 手順保存(int fx, int fy, int tx, int ty, int before, int after);
+    bool moveListFullRefuses();
     void 駒移動(int fx, int fy, int tx, int ty, int piece);
     void 駒取得(int code);
 

@@ -1,12 +1,56 @@
-// Placeholder definitions, replaced when this topic is implemented.
+// The menu "対局": starting a game between two humans or against the computer.
+//
+// None of these handlers touches the board, the hands or the move list: a game
+// starts from whatever position is on the board. Every mode starts with tag 6
+// (the first mover) to move; against the computer the human, who always plays
+// the lower side, holds tag 6 after "先手" and tag 7 after "後手".
 #include "game/Form1.h"
 
 namespace zelkora {
 
-void Form1::TAIKYOKU_Click() {  }
-void Form1::MATCH_MAN_Click() {  }
-void Form1::START_Click() {  }
-void Form1::SENTE_Click() {  }
-void Form1::GOTE_Click() {  }
+void Form1::TAIKYOKU_Click() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+}
+
+// Opening the submenu "対局(人間)" does nothing by itself.
+void Form1::MATCH_MAN_Click() {}
+
+void Form1::START_Click() {
+    描画_棋譜読込み部分消去();
+    描画_絵(display.background, -2, 0);
+    描画_絵(display.background, -1, 0);
+    描画_絵(display.background, 0, 0);
+    turn.lowerTag = SENTE;
+    turn.upperTag = GOTE;
+    turn.sideToMove = SENTE;
+    turn.gameMode = MODE_MAN;
+    io.dialogs->message("先手の番です", " ", Buttons::Ok);
+}
+
+void Form1::SENTE_Click() {
+    描画_棋譜読込み部分消去();
+    描画_レベル(flags.level);
+    io.dialogs->message("あなたの番です", " ", Buttons::Ok);
+    sel.clickState = 0;
+    turn.lowerTag = SENTE;
+    turn.upperTag = GOTE;
+    turn.sideToMove = SENTE;
+    turn.gameMode = MODE_COM;
+    flags.recordMode = 0;
+}
+
+void Form1::GOTE_Click() {
+    描画_棋譜読込み部分消去();
+    描画_レベル(flags.level);
+    描画_将棋盤桝();
+    sel.clickState = 0;
+    turn.lowerTag = GOTE;
+    turn.upperTag = SENTE;
+    turn.sideToMove = SENTE;
+    turn.gameMode = MODE_COM;
+    flags.recordMode = 0;
+    com_ban();
+}
 
 }  // namespace zelkora

@@ -1,11 +1,160 @@
-// Placeholder definitions, replaced when this topic is implemented.
+// Stepping through the move list ("戻", "進"), starting again ("最初") and
+// turning the board ("反転").
+//
+// The move count is how many entries stand on the board; the replay position
+// is how far "進" may go (the count after every new move, the number of moves
+// read after loading a record). Every step suspends the game: the side to move
+// becomes NOBODY and the human's next click resumes play from the board.
+#include <string>
+
 #include "game/Form1.h"
+#include "records/record_format.h"
+#include "records/replay_steps.h"
 
 namespace zelkora {
 
-void Form1::AFTER_Click() {  }
-void Form1::REPLAY_Click() {  }
-void Form1::CANCEL_Click() {  }
-void Form1::REVERSE_Click() {  }
+namespace {
+
+// Cells of the last-move texts: the upper side's and the lower side's.
+constexpr double UPPER_TEXT_C = -2, UPPER_TEXT_R = 8;
+constexpr double LOWER_TEXT_C = 13, LOWER_TEXT_R = 3;
+
+std::string faultText(EntryFault fault, int n) {
+    if (fault == EntryFault::EmptyHand) return "棋譜の" + std::to_string(n) + "手目の持駒がありません";
+    return "棋譜の" + std::to_string(n) + "手目は盤の外を指しています";
+}
+
+}  // namespace
+
+void Form1::AFTER_Click() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+
+    if (moves.count >= moves.replay) {
+        if (flags.recordMode == 1) {
+            io.dialogs->message("終わり", "進む");
+        } else {
+            playSound(sounds.refusal);
+            io.dialogs->message("できません", "進む");
+        }
+        return;
+    }
+    // A damaged record may hold an entry that cannot be applied: refuse it
+    // before anything changes.
+    const MoveRecord& m = moves.entry[moves.count + 1];
+    if (EntryFault fault = entryFault(m, hands); fault != EntryFault::None) {
+        playSound(sounds.refusal);
+        io.dialogs->message(faultText(fault, moves.count + 1), "進む");
+        return;
+    }
+
+    sel.clickState = 0;
+    描画_将棋盤桝();
+    moves.count += 1;
+    moves.moveNumber += 1;
+    描画_手数(moves.moveNumber);
+
+    const bool boardMove = m.fromX >= 1 && m.fromX <= BOARD_SIZE;
+    stepForward(board, hands, m);
+    if (boardMove) {
+        描画_絵(EMPTY, m.fromX, m.fromY);
+        描画_桝輪郭(COLOUR_GREEN, m.fromX, m.fromY);
+    }
+
+    描画_絵(EMPTY, m.fromX, m.fromY);
+    描画_桝輪郭(COLOUR_GREEN, m.fromX, m.fromY);
+    描画_絵(m.after, m.toX, m.toY);
+    描画_桝輪郭(COLOUR_GREEN, m.toX, m.toY);
+    描画_自持盤();
+    描画_敵持盤();
+    playSound(sounds.placed);
+    描画_桝1列目();
+    if (m.after > 0)
+        描画_移動結果(UPPER_TEXT_C, UPPER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE);
+    else
+        描画_移動結果(LOWER_TEXT_C, LOWER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE);
+
+    turn.sideToMove = NOBODY;
+    描画_手数(moves.moveNumber);
+}
+
+void Form1::REPLAY_Click() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+
+    // Entries on the list were applied to the board, so they lie on it; the
+    // check only keeps a corrupted list from writing anywhere else.
+    if (moves.count < 1 || !entryOnBoard(moves.entry[moves.count])) {
+        playSound(sounds.refusal);
+        io.dialogs->message("できません", "戻る");
+        return;
+    }
+    const int n = moves.count;
+    const MoveRecord& m = moves.entry[n];
+    sel.clickState = 0;
+    描画_将棋盤桝();
+
+    const bool boardMove = m.fromX >= 1 && m.fromX <= BOARD_SIZE;
+    stepBack(board, hands, m);
+    if (boardMove) {
+        描画_絵(m.before, m.fromX, m.fromY);
+        描画_桝輪郭(COLOUR_GREEN, m.fromX, m.fromY);
+    }
+
+    描画_自持盤();
+    描画_敵持盤();
+    描画_絵(EMPTY, m.toX, m.toY);
+    描画_桝輪郭(COLOUR_GREEN, m.toX, m.toY);
+    if (m.captured != 0) {
+        描画_絵(m.captured, m.toX, m.toY);
+        描画_桝輪郭(COLOUR_GREEN, m.toX, m.toY);
+    }
+    playSound(sounds.placed);
+
+    // The last-move text is painted over by the side of the piece that moved.
+    if (m.before > 0) {
+        for (int c = 0; c < 3; ++c) 描画_絵(display.background, LOWER_TEXT_C + c, LOWER_TEXT_R);
+    } else {
+        for (int c = 0; c < 3; ++c) 描画_絵(display.background, UPPER_TEXT_C + c, UPPER_TEXT_R);
+        描画_桝輪郭(COLOUR_GREEN, -1, 7);
+    }
+
+    描画_桝1列目();
+    turn.sideToMove = NOBODY;
+    moves.count = n - 1;
+    moves.moveNumber -= 1;
+    描画_手数(moves.moveNumber);
+}
+
+void Form1::CANCEL_Click() {
+    Form_Load();
+    playSound(sounds.placed);
+    turn.sideToMove = NOBODY;
+    turn.kingTaken = NOBODY;
+}
+
+void Form1::REVERSE_Click() {
+    if (flags.recordMode == 1) {
+        playSound(sounds.refusal);
+        io.dialogs->message("棋譜ﾓｰﾄﾞではできません", "反転");
+        return;
+    }
+    flags.reversed = 1;
+    sel.clickState = 0;
+
+    reversePosition(board, hands);
+    画面_再描画();
+    描画_手数(moves.moveNumber);
+
+    if (flags.handicapFlag == 1) {
+        flags.handicapGrade = -flags.handicapGrade;
+        描画_ハンデレベル(flags.handicapGrade);
+    }
+
+    playSound(sounds.placed);
+    // The list no longer matches the turned board: it cannot be stepped through.
+    moves.count = 0;
+    moves.replay = 0;
+}
 
 }  // namespace zelkora

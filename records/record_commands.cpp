@@ -1,14 +1,139 @@
-// Placeholder definitions, replaced when this topic is implemented.
+// The menu "棋譜" ("読込", "書込"), the save and load panel's button and file
+// list, and the menus that close the panel.
+//
+// Saving writes the whole record through the file port, which replaces the
+// file only when the new one is complete. Loading reads the whole file before
+// anything is reset, so a record that cannot be read leaves the game as it was.
+// After loading, the board stands at the initial position with the record's
+// moves waiting for "進" (move count 0, replay position = moves read).
+#include <string>
+#include <vector>
+
 #include "game/Form1.h"
+#include "records/record_format.h"
 
 namespace zelkora {
 
-void Form1::描画_棋譜_IO(int mode) {  }
-void Form1::KIFU_READ_Click() {  }
-void Form1::KIFU_WRITE_Click() {  }
-void Form1::Command1_Click() {  }
-void Form1::File1_Click(const std::string& fileName) {  }
-void Form1::STOP_Click() {  }
-void Form1::OPTION_Click() {  }
+namespace {
+
+// Where loading writes the three header lines, in twips: the game name under
+// the board's left part, the upper player above the board, the lower player
+// under the board.
+constexpr double HEADER_X[3] = {800, 3700, 3700};
+constexpr double HEADER_Y[3] = {6350, 100, 6350};
+
+// Panel fields.
+constexpr int FIELD_FILE = 1, FIELD_GAME = 2, FIELD_FIRST = 3, FIELD_SECOND = 4;
+
+const std::string EXTENSION = ".棋譜";
+
+std::string unusableText(const std::vector<int>& lines) {
+    std::string text = "使えない手があります：" + std::to_string(lines.front()) + "行目";
+    if (lines.size() > 1) text += "ほか" + std::to_string(lines.size() - 1) + "手";
+    return text + "\r'進 'はその手の前で止まります";
+}
+
+}  // namespace
+
+void Form1::描画_棋譜_IO(int mode) {
+    if (mode == 0) {
+        io.panel->setTextGroupVisible(true);
+        return;
+    }
+    io.panel->clearTexts();
+    io.panel->setTextGroupVisible(false);
+}
+
+void Form1::KIFU_READ_Click() {
+    描画_可視(true, true, true);
+    描画_棋譜_IO(1);
+}
+
+void Form1::KIFU_WRITE_Click() {
+    if (flags.reversed == 1) {
+        io.dialogs->message("反転後は書き込みできません", "棋譜書込");
+    } else if (flags.handicapFlag == 1) {
+        io.dialogs->message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+    } else {
+        描画_可視(true, true, false);
+        描画_棋譜_IO(0);
+    }
+}
+
+void Form1::Command1_Click() {
+    const std::string fileName = io.panel->text(FIELD_FILE);
+    if (fileName.empty()) {
+        io.dialogs->message("ﾌｧｲﾙ名が入力されていません", "  ");
+        return;
+    }
+    if (moves.count < 1) {
+        io.dialogs->message("保存するデータがありません", "棋譜保存");
+        return;
+    }
+
+    // Line 2 names the upper side's player, line 3 the lower side's.
+    const std::string first = io.panel->text(FIELD_FIRST), second = io.panel->text(FIELD_SECOND);
+    const bool lowerMovedFirst = turn.lowerTag == SENTE;
+    const std::string& upperName = lowerMovedFirst ? second : first;
+    const std::string& lowerName = lowerMovedFirst ? first : second;
+    const std::vector<std::uint8_t> bytes =
+        writeRecord(io.panel->text(FIELD_GAME), upperName, lowerName, moves, moves.count);
+
+    const std::string path = io.panel->folder() + "/" + fileName + EXTENSION;
+    if (!io.files->writeAll(path, bytes)) {
+        io.dialogs->message("棋譜ﾌｧｲﾙを作成できません\r" + path, "棋譜保存");
+        return;
+    }
+
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+    io.panel->refreshFiles();
+    io.dialogs->message("棋譜を書き込みました", "  ");
+}
+
+void Form1::File1_Click(const std::string& fileName) {
+    const std::string path = io.panel->folder() + "/" + fileName;
+    std::vector<std::uint8_t> bytes;
+    if (!io.files->readAll(path, bytes)) {
+        io.dialogs->message("棋譜ﾌｧｲﾙを開けません\r" + path, "棋譜");
+        return;
+    }
+    const LoadedRecord record = readRecord(bytes);
+
+    描画_可視(false, false, false);
+    Form_Load();
+    flags.recordMode = 1;
+
+    io.canvas->setFont(12, bold, COLOUR_WHITE);
+    for (int i = 0; i < 3; ++i) io.canvas->drawText(HEADER_X[i], HEADER_Y[i], record.header[i]);
+
+    const int n = static_cast<int>(record.moves.size());
+    for (int i = 1; i <= n; ++i) moves.entry[i] = record.moves[i - 1];
+    moves.count = 0;
+    moves.moveNumber = 0;
+    moves.replay = n;
+
+    if (n == 0) {
+        io.dialogs->message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+        return;
+    }
+    io.dialogs->message(" 読み込みました", "棋譜");
+    if (record.truncated)
+        io.dialogs->message("棋譜ﾌｧｲﾙが" + std::to_string(MoveList::MAX) + "手を超えています\r" +
+                                std::to_string(MoveList::MAX + 1) + "手目からは読み込みません",
+                            "棋譜");
+    if (!record.unusableLines.empty()) io.dialogs->message(unusableText(record.unusableLines), "棋譜");
+    io.dialogs->message("棋譜を '進 'で進めて下さい", "棋譜");
+}
+
+void Form1::STOP_Click() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+}
+
+void Form1::OPTION_Click() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+}
 
 }  // namespace zelkora

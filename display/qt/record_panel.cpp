@@ -1,18 +1,249 @@
-// Placeholder until the record panel is implemented: no controls.
+// The save and load panel as Qt widgets over the canvas.
+//
+// The drive list holds the home folder first, then the mounted file systems;
+// the lists start at the working folder. The folder list shows the chosen
+// folder's ancestors and its subfolders (a double click or Enter opens one);
+// the file list shows the chosen folder's "*.棋譜" files, and a click on one
+// loads it. Texts cross to the core as UTF-8. Every control is placed at its
+// twips position through the window's scale.
 #include "display/qt/record_panel.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QWidget>
 
 namespace zelkora {
 
-struct RecordPanelWidgets::Impl {};
+namespace {
 
-RecordPanelWidgets::RecordPanelWidgets(QWidget*, Dialogs&, std::function<int(double)>) : d(new Impl) {}
+// Left, top, width, height in twips.
+struct Place {
+    double left, top, width, height;
+};
+
+constexpr Place DRIVE1{240, 360, 2535, 300};
+constexpr Place DIR1{240, 600, 2535, 1710};
+constexpr Place FILE1{240, 2280, 2535, 930};
+constexpr Place COMMAND1{3360, 3000, 855, 375};
+constexpr double LABEL_LEFT = 120, LABEL_WIDTH = 855, LABEL_HEIGHT = 255;
+constexpr double FIELD_LEFT = 960, FIELD_WIDTH = 2295, FIELD_HEIGHT = 270;
+constexpr double FONT_TWIPS = 9 * 20;   // the form font, 9 points
+
+// The four labelled fields, by field number (Text1 .. Text4).
+struct FieldRow {
+    const char* label;
+    double top;
+};
+constexpr FieldRow FIELDS[4] = {
+    {"ﾌｧｲﾙ名 ：", 3120},    // Text1: file name without extension
+    {"対 局 名：", 2400},   // Text2: game name
+    {"先    手 ：", 2640},  // Text3: first player
+    {"後    手 ：", 2880},  // Text4: second player
+};
+
+const QString FILTER = QStringLiteral("*.棋譜");
+constexpr int PATH_ROLE = Qt::UserRole;
+
+// A drive is ready when its folder exists and the file system behind it answers.
+bool driveReady(const QString& path) {
+    const QStorageInfo storage(path);
+    return QFileInfo(path).isDir() && storage.isValid() && storage.isReady();
+}
+
+}  // namespace
+
+struct RecordPanelWidgets::Impl {
+    Dialogs& dialogs;
+    std::function<int(double)> px;
+    QComboBox* drive1 = nullptr;
+    QListWidget* dir1 = nullptr;
+    QListWidget* file1 = nullptr;
+    QLabel* labels[4] = {};
+    QLineEdit* texts[4] = {};
+    QPushButton* command1 = nullptr;
+    QString folder;
+    int driveIndex = 0;
+
+    Impl(Dialogs& d, std::function<int(double)> f) : dialogs(d), px(std::move(f)) {}
+
+    void place(QWidget* w, const Place& p, const char* name) {
+        w->setObjectName(QString::fromLatin1(name));
+        w->setGeometry(px(p.left), px(p.top), px(p.width), px(p.height));
+        QFont font(QStringLiteral("IPAPMincho"));
+        font.setPixelSize(px(FONT_TWIPS));
+        w->setFont(font);
+        w->hide();
+    }
+
+    // Dir1: the ancestors of the chosen folder, then its subfolders, each
+    // indented by its depth.
+    void fillFolders() {
+        dir1->clear();
+        QStringList chain;
+        for (QDir up(folder);;) {
+            chain.prepend(up.absolutePath());
+            if (!up.cdUp()) break;
+        }
+        int depth = 0;
+        for (const QString& path : chain) {
+            const QString name = depth == 0 ? path : QDir(path).dirName();
+            auto* item = new QListWidgetItem(QString(depth * 2, ' ') + name, dir1);
+            item->setData(PATH_ROLE, path);
+            if (path == folder) dir1->setCurrentItem(item);
+            ++depth;
+        }
+        const QDir here(folder);
+        for (const QString& sub : here.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+            auto* item = new QListWidgetItem(QString(depth * 2, ' ') + sub, dir1);
+            item->setData(PATH_ROLE, here.absoluteFilePath(sub));
+        }
+    }
+
+    // File1: the record files of the chosen folder.
+    void fillFiles() {
+        file1->clear();
+        file1->addItems(QDir(folder).entryList({FILTER}, QDir::Files, QDir::Name));
+    }
+
+    // Dir1_Change: the file list follows the chosen folder.
+    void changeFolder(const QString& path) {
+        folder = QDir::cleanPath(QDir(path).absolutePath());
+        fillFolders();
+        fillFiles();
+    }
+
+    // Drive1_Change: the folder list moves to the chosen drive; a drive that
+    // is not ready is refused and the previous one stays chosen.
+    void changeDrive(int index) {
+        const QString path = drive1->itemData(index, PATH_ROLE).toString();
+        if (!driveReady(path)) {
+            dialogs.message("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+            const QSignalBlocker block(drive1);
+            drive1->setCurrentIndex(driveIndex);
+            return;
+        }
+        driveIndex = index;
+        changeFolder(path);
+    }
+
+    // The drive that holds the chosen folder: the longest drive path above it.
+    void selectDriveOfFolder() {
+        int best = 0;
+        qsizetype bestLength = -1;
+        for (int i = 0; i < drive1->count(); ++i) {
+            const QString root = drive1->itemData(i, PATH_ROLE).toString();
+            const bool holds = folder == root || folder.startsWith(root.endsWith('/') ? root : root + '/');
+            if (holds && root.size() > bestLength) {
+                best = i;
+                bestLength = root.size();
+            }
+        }
+        drive1->setCurrentIndex(best);
+        driveIndex = best;
+    }
+
+    void fillDrives() {
+        const QString home = QDir::homePath();
+        drive1->addItem(home, home);
+        for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+            const QString root = volume.rootPath();
+            if (drive1->findData(root, PATH_ROLE) < 0) drive1->addItem(root, root);
+        }
+    }
+};
+
+RecordPanelWidgets::RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, std::function<int(double)> twipsToPixels)
+    : d(new Impl(dialogs, std::move(twipsToPixels))) {
+    d->drive1 = new QComboBox(parent);
+    d->place(d->drive1, DRIVE1, "Drive1");
+    d->dir1 = new QListWidget(parent);
+    d->place(d->dir1, DIR1, "Dir1");
+    d->file1 = new QListWidget(parent);
+    d->place(d->file1, FILE1, "File1");
+
+    for (int i = 0; i < 4; ++i) {
+        const std::string n = std::to_string(i + 1);
+        d->labels[i] = new QLabel(QString::fromUtf8(FIELDS[i].label), parent);
+        d->place(d->labels[i], {LABEL_LEFT, FIELDS[i].top, LABEL_WIDTH, LABEL_HEIGHT}, ("Label" + n).c_str());
+        d->texts[i] = new QLineEdit(parent);
+        d->place(d->texts[i], {FIELD_LEFT, FIELDS[i].top, FIELD_WIDTH, FIELD_HEIGHT}, ("Text" + n).c_str());
+    }
+    d->command1 = new QPushButton(QStringLiteral("RETURN"), parent);
+    d->place(d->command1, COMMAND1, "Command1");
+
+    // The lists start at the program's working folder, like the game's files.
+    d->fillDrives();
+    d->changeFolder(QDir::currentPath());
+    d->selectDriveOfFolder();
+
+    QObject::connect(d->drive1, &QComboBox::currentIndexChanged, this, [this](int index) { d->changeDrive(index); });
+    QObject::connect(d->dir1, &QListWidget::itemActivated, this,
+                     [this](QListWidgetItem* item) { d->changeFolder(item->data(PATH_ROLE).toString()); });
+    QObject::connect(d->file1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (onFileChosen) onFileChosen(item->text().toStdString());
+    });
+    QObject::connect(d->command1, &QPushButton::clicked, this, [this] {
+        if (onReturn) onReturn();
+    });
+}
+
 RecordPanelWidgets::~RecordPanelWidgets() { delete d; }
-void RecordPanelWidgets::setListsVisible(bool, bool, bool) {}
-void RecordPanelWidgets::setTextGroupVisible(bool) {}
-void RecordPanelWidgets::clearTexts() {}
-std::string RecordPanelWidgets::text(int) const { return {}; }
-std::string RecordPanelWidgets::folder() const { return "."; }
-void RecordPanelWidgets::refreshFiles() {}
-QWidget* RecordPanelWidgets::control(const std::string&) const { return nullptr; }
+
+void RecordPanelWidgets::setListsVisible(bool drives, bool folders, bool files) {
+    // Lists that appear show the disk as it is now.
+    if (folders && d->dir1->isHidden()) d->fillFolders();
+    if (files && d->file1->isHidden()) d->fillFiles();
+    d->drive1->setVisible(drives);
+    d->dir1->setVisible(folders);
+    d->file1->setVisible(files);
+    for (QWidget* w : {static_cast<QWidget*>(d->drive1), static_cast<QWidget*>(d->dir1), static_cast<QWidget*>(d->file1)})
+        if (!w->isHidden()) w->raise();
+}
+
+void RecordPanelWidgets::setTextGroupVisible(bool visible) {
+    for (int i = 0; i < 4; ++i) {
+        d->labels[i]->setVisible(visible);
+        d->texts[i]->setVisible(visible);
+    }
+    d->command1->setVisible(visible);
+    if (!visible) return;
+    for (int i = 0; i < 4; ++i) {
+        d->labels[i]->raise();
+        d->texts[i]->raise();
+    }
+    d->command1->raise();
+}
+
+void RecordPanelWidgets::clearTexts() {
+    for (QLineEdit* t : d->texts) t->clear();
+}
+
+std::string RecordPanelWidgets::text(int field) const {
+    if (field < 1 || field > 4) return {};
+    return d->texts[field - 1]->text().toStdString();
+}
+
+std::string RecordPanelWidgets::folder() const { return d->folder.toStdString(); }
+
+void RecordPanelWidgets::refreshFiles() { d->fillFiles(); }
+
+QWidget* RecordPanelWidgets::control(const std::string& name) const {
+    const QString wanted = QString::fromStdString(name);
+    for (QWidget* w : {static_cast<QWidget*>(d->drive1), static_cast<QWidget*>(d->dir1),
+                       static_cast<QWidget*>(d->file1), static_cast<QWidget*>(d->command1)})
+        if (w->objectName() == wanted) return w;
+    for (int i = 0; i < 4; ++i) {
+        if (d->labels[i]->objectName() == wanted) return d->labels[i];
+        if (d->texts[i]->objectName() == wanted) return d->texts[i];
+    }
+    return nullptr;
+}
 
 }  // namespace zelkora

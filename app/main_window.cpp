@@ -1,0 +1,149 @@
+// The main window: wiring Form1 to its Qt ports and building the menu bar.
+#include "app/main_window.h"
+
+#include <map>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/menu_table.h"
+#include "display/qt/canvas_widget.h"
+#include "display/qt/qt_dialogs.h"
+#include "display/qt/qt_menu.h"
+#include "display/qt/qt_window.h"
+#include "display/qt/record_panel.h"
+#include "display/qt/steady_clock.h"
+#include "game/disk_files.h"
+#include "sound/loader.h"
+
+namespace zelkora {
+namespace {
+
+constexpr int ESCAPE = 27;
+constexpr const char* SOUND_LIBRARY = "libZelkora.so";
+
+}  // namespace
+
+MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("Zelkora"));
+    const TwipsScale scale;
+    canvas_ = new CanvasWidget(CLIENT_WIDTH, CLIENT_HEIGHT, scale, this);
+    setCentralWidget(canvas_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    if (!dialogs) {
+        ownDialogs_ = std::make_unique<QtDialogs>(this);
+        dialogs = ownDialogs_.get();
+    }
+    if (!clock) {
+        ownClock_ = std::make_unique<SteadyClock>();
+        clock = ownClock_.get();
+    }
+    menu_ = std::make_unique<QtMenu>();
+    const QString library = QCoreApplication::applicationDirPath() + '/' + SOUND_LIBRARY;
+    sound_ = std::make_unique<LoadedSoundLibrary>(library.toStdString());
+    files_ = std::make_unique<DiskFiles>();
+    window_ = std::make_unique<QtWindow>(*this, *canvas_, [this] { quitProgram(); });
+    panel_ = std::make_unique<RecordPanelWidgets>(canvas_, *dialogs, [scale](double twips) { return scale.toPixels(twips); });
+
+    Ports ports;
+    ports.canvas = &canvas_->canvas();
+    ports.dialogs = dialogs;
+    ports.panel = panel_.get();
+    ports.menu = menu_.get();
+    ports.sound = sound_.get();
+    ports.clock = clock;
+    ports.window = window_.get();
+    ports.files = files_.get();
+    form_ = std::make_unique<Form1>(ports);
+
+    panel_->onFileChosen = [this](const std::string& name) { form_->File1_Click(name); };
+    panel_->onReturn = [this] { form_->Command1_Click(); };
+    canvas_->onMouseDown = [this](int button, double x, double y) { form_->Form_MouseDown(button, 0, x, y); };
+    canvas_->onEscape = [this] { form_->Form_KeyPress(ESCAPE); };
+
+    buildMenu();
+    canvas_->setFocus();
+    form_->Form_Load();
+}
+
+MainWindow::~MainWindow() {
+    // A window destroyed without the program ending (a test, a scripted run)
+    // still releases the sound buffers and the device.
+    if (!form_->display.ended) form_->終了処理();
+}
+
+RetainedCanvas& MainWindow::canvas() { return canvas_->canvas(); }
+
+QAction* MainWindow::menuAction(const std::string& name) const { return menu_->action(name); }
+
+QPoint MainWindow::pixelOf(double xTwips, double yTwips) const {
+    const TwipsScale& s = canvas_->scale();
+    return QPoint(s.toPixels(xTwips), s.toPixels(yTwips));
+}
+
+void MainWindow::buildMenu() {
+    const auto table = menuTable();
+    auto hasEntries = [&](const char* name) {
+        for (const auto& row : table)
+            if (row.parent && std::string(row.parent) == name) return true;
+        return false;
+    };
+    std::map<std::string, QMenu*> menus;
+    for (const auto& item : table) {
+        const QString caption = QString::fromUtf8(item.caption);
+        QMenu* parent = item.parent ? menus.at(item.parent) : nullptr;
+        QAction* action;
+        if (hasEntries(item.name)) {
+            QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+            menu->setObjectName(QString::fromUtf8(item.name));
+            menus[item.name] = menu;
+            action = menu->menuAction();
+            if (item.handler) connect(menu, &QMenu::aboutToShow, this, [this, h = item.handler] { run(h); });
+        } else {
+            action = parent ? parent->addAction(caption) : menuBar()->addAction(caption);
+            // Qt flips a checkable item's mark before `triggered`; the game sets
+            // the marks itself, so the flip is undone first.
+            connect(action, &QAction::triggered, this, [this, action, h = item.handler](bool checked) {
+                if (action->isCheckable()) action->setChecked(!checked);
+                if (h) run(h);
+            });
+        }
+        action->setObjectName(QString::fromUtf8(item.name));
+        if (item.checked) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
+        menu_->add(item.name, action);
+    }
+}
+
+void MainWindow::run(void (Form1::*handler)()) {
+    if (form_->display.ended) return;
+    (form_.get()->*handler)();
+}
+
+// Closing the last window ends the event loop of the program. The loop is not
+// told to exit directly: with no loop running (tests, scripted runs) that
+// request would linger and end the next modal box at once.
+void MainWindow::quitProgram() { close(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!form_->display.ended) form_->Form_Unload();
+    event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && !form_->display.ended) {
+        form_->Form_KeyPress(ESCAPE);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace zelkora

@@ -1,0 +1,72 @@
+// The main window "Zelkora": the menu bar, the canvas under it, and the game.
+//
+// The window owns Form1 and every port it is given: the retained canvas, the
+// message boxes, the menu check marks, the record panel, the sound library
+// (loaded from libZelkora.so beside the program), the clock, the files and the
+// window itself. Creating the window builds the menu from the menu table and
+// runs Form_Load. Mouse presses on the canvas go to Form_MouseDown, Escape to
+// Form_KeyPress, and closing the window runs Form_Unload unless the game has
+// already ended the program.
+//
+// Tests and scripted runs may pass their own Dialogs (to answer boxes without
+// showing them) and Clock; everything else is real.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include <QMainWindow>
+
+#include "game/Form1.h"
+
+class QAction;
+
+namespace zelkora {
+
+class CanvasWidget;
+class QtMenu;
+class QtWindow;
+class RecordPanelWidgets;
+class RetainedCanvas;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr double CLIENT_WIDTH = 9000;    // twips
+    static constexpr double CLIENT_HEIGHT = 8000;   // twips
+
+    explicit MainWindow(Dialogs* dialogs = nullptr, Clock* clock = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Form1& form() { return *form_; }
+    CanvasWidget& canvasWidget() { return *canvas_; }
+    RetainedCanvas& canvas();
+    RecordPanelWidgets& recordPanel() { return *panel_; }
+    // The menu item of that upper-case name (a menu's own action for a menu).
+    QAction* menuAction(const std::string& name) const;
+    // The point of the canvas widget at a position in twips.
+    QPoint pixelOf(double xTwips, double yTwips) const;
+    // True once the game has ended the program (Escape, "終わり", closing, "No").
+    bool hasEnded() const { return form_->display.ended; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildMenu();
+    void run(void (Form1::*handler)());
+    void quitProgram();
+
+    CanvasWidget* canvas_;   // owned by Qt as the central widget
+    std::unique_ptr<Dialogs> ownDialogs_;
+    std::unique_ptr<Clock> ownClock_;
+    std::unique_ptr<QtMenu> menu_;
+    std::unique_ptr<SoundLibrary> sound_;
+    std::unique_ptr<Files> files_;
+    std::unique_ptr<QtWindow> window_;
+    std::unique_ptr<RecordPanelWidgets> panel_;
+    std::unique_ptr<Form1> form_;
+};
+
+}  // namespace zelkora

@@ -1,0 +1,26 @@
+// The menu bar, declared once: every item and sub-item with its upper-case
+// name, caption, parent, handler and check mark at window creation.
+//
+// Rows are in display order. An item that is some row's parent is a menu; its
+// handler (if any) runs when the menu opens. Any other item is a command whose
+// handler runs when it is chosen; a command without a parent sits directly on
+// the bar. Every handler is the Form1 method named after the item.
+#pragma once
+
+#include <span>
+
+#include "game/Form1.h"
+
+namespace zelkora {
+
+struct MenuItem {
+    const char* name;            // also the QAction's objectName
+    const char* caption;
+    const char* parent;          // nullptr: on the menu bar
+    void (Form1::*handler)();    // nullptr: nothing runs
+    bool checked;                // check mark when the window is created
+};
+
+std::span<const MenuItem> menuTable();
+
+}  // namespace zelkora

@@ -1,0 +1,81 @@
+// The table of screenshot scenarios and the run that writes them.
+#include "app/screenshots.h"
+
+#include <cstdio>
+#include <vector>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPixmap>
+
+#include "app/main_window.h"
+#include "display/qt/canvas_widget.h"
+
+namespace zelkora {
+namespace {
+
+// One row per picture: its name and how to get there from a fresh window.
+const std::vector<ScreenshotScenario> SCENARIOS = {
+    // The window as a player first sees it: initial position, empty stands,
+    // the background from the settings and the title.
+    {"startup", [](MainWindow&) {}},
+    // Two humans four moves in, guidance on: the bishops face each other, the
+    // lower player picked a pawn instead of taking the bishop and was refused.
+    // The pawn stays selected (red), its target is outlined, and the bishop
+    // that must be taken is outlined in white.
+    {"midgame",
+     [](MainWindow& w) {
+         const auto click = [&w](int c, int r) {
+             const QPointF at(w.pixelOf(1050 + 495 * c + 247, 100 + 615 * r + 307));
+             QMouseEvent press(QEvent::MouseButtonPress, at, w.canvasWidget().mapToGlobal(at), Qt::LeftButton,
+                               Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(&w.canvasWidget(), &press);
+         };
+         w.menuAction("SIDOU")->trigger();
+         w.menuAction("START")->trigger();
+         for (const auto& [c, r] : {std::pair{8, 7}, {8, 6}, {2, 3}, {2, 4}, {3, 7}, {3, 6}, {7, 3}, {7, 4}, {8, 6}, {8, 5}})
+             click(c, r);
+     }},
+};
+
+// Answers every box at once, as a player clicking OK or Yes would.
+class AnsweringDialogs : public Dialogs {
+public:
+    Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon) override {
+        std::fprintf(stderr, "[%s] %s\n", title.c_str(), text.c_str());
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+};
+
+}  // namespace
+
+std::span<const ScreenshotScenario> screenshotScenarios() { return SCENARIOS; }
+
+int runScreenshots(const QString& folder) {
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
+        return 1;
+    }
+    int failures = 0;
+    for (const auto& scenario : SCENARIOS) {
+        AnsweringDialogs dialogs;
+        MainWindow window(&dialogs);
+        window.show();
+        QApplication::processEvents();
+        scenario.drive(window);
+        QApplication::processEvents();
+        const QString path = QDir(folder).filePath(QString::fromUtf8(scenario.name) + ".png");
+        if (window.grab().toImage().save(path)) {
+            std::printf("%s\n", qPrintable(QDir::cleanPath(path)));
+        } else {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+}  // namespace zelkora

@@ -1,0 +1,31 @@
+// Pictures of the window for the documentation and for looking at by eye:
+// `zelkora --screenshots DIR` runs every scenario of the table offscreen and
+// writes DIR/<name>.png.
+//
+// Each scenario gets a freshly created window (start-up already run), whose
+// message boxes are answered at once (OK, or Yes) and reported on stderr. Its
+// function drives the window (menu actions, clicks, Form1 procedures); the
+// grab of the whole window, menu bar included, is taken afterwards.
+#pragma once
+
+#include <functional>
+#include <span>
+
+#include <QString>
+
+namespace zelkora {
+
+class MainWindow;
+
+struct ScreenshotScenario {
+    const char* name;                          // file name without ".png"
+    std::function<void(MainWindow&)> drive;    // brings the window into the pictured state
+};
+
+std::span<const ScreenshotScenario> screenshotScenarios();
+
+// Writes one PNG per scenario into `folder` (created if missing); answers 0 when
+// every picture was written.
+int runScreenshots(const QString& folder);
+
+}  // namespace zelkora

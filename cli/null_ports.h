@@ -1,0 +1,103 @@
+// Ports that do nothing, for the command-line engine: no window, no drawing,
+// no sound, no dialogs (every box is answered OK / Yes), no files.
+#pragma once
+
+#include "game/ports.h"
+
+namespace zelkora::cli {
+
+class NullCanvas : public Canvas {
+public:
+    void drawPicture(Picture, double, double) override {}
+    void outline(double, double, double, double, int) override {}
+    void setFont(double, bool, int) override {}
+    void drawText(double, double, const std::string&) override {}
+    void refresh() override {}
+};
+
+class NullDialogs : public Dialogs {
+public:
+    Answer message(const std::string&, const std::string&, Buttons buttons, Icon) override {
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+};
+
+class NullPanel : public RecordPanel {
+public:
+    void setListsVisible(bool, bool, bool) override {}
+    void setTextGroupVisible(bool) override {}
+    void clearTexts() override {}
+    std::string text(int) const override { return {}; }
+    std::string folder() const override { return "."; }
+    void refreshFiles() override {}
+};
+
+class NullMenu : public Menu {
+public:
+    void setChecked(const std::string&, bool) override {}
+    bool isChecked(const std::string&) const override { return false; }
+};
+
+// No device: every handle is 0, so every later call does nothing.
+class NullSound : public SoundLibrary {
+public:
+    std::int32_t dsInitialize(std::int32_t) override { return 0; }
+    void dsTerminate(std::int32_t) override {}
+    std::int32_t dsCreateDSB(std::int32_t, const std::uint8_t*, std::int32_t, std::int32_t) override { return 0; }
+    void dsFree(std::int32_t) override {}
+    void dsPlay(std::int32_t) override {}
+    void dsPlayLooping(std::int32_t) override {}
+    void dsStop(std::int32_t) override {}
+};
+
+// Time runs one second per reading, so a wait ends at once.
+class NullClock : public Clock {
+public:
+    double seconds() override { return now += 1.0; }
+
+private:
+    double now = 0;
+};
+
+class NullWindow : public Window {
+public:
+    std::int32_t handle() const override { return 0; }
+    double top() const override { return -60; }
+    void place(double, double, double, double) override {}
+    void setBackgroundColour(int) override {}
+    void quit() override {}
+};
+
+class NullFiles : public Files {
+public:
+    bool exists(const std::string&) const override { return false; }
+    bool readAll(const std::string&, std::vector<std::uint8_t>&) const override { return false; }
+    bool writeAll(const std::string&, const std::vector<std::uint8_t>&) override { return false; }
+};
+
+// All of them together, handed to every Form1 the engine makes.
+struct NullPorts {
+    NullCanvas canvas;
+    NullDialogs dialogs;
+    NullPanel panel;
+    NullMenu menu;
+    NullSound sound;
+    NullClock clock;
+    NullWindow window;
+    NullFiles files;
+
+    Ports ports() {
+        Ports p;
+        p.canvas = &canvas;
+        p.dialogs = &dialogs;
+        p.panel = &panel;
+        p.menu = &menu;
+        p.sound = &sound;
+        p.clock = &clock;
+        p.window = &window;
+        p.files = &files;
+        return p;
+    }
+};
+
+}  // namespace zelkora::cli

@@ -1,0 +1,32 @@
+// Modal message boxes.
+#include "display/qt/qt_dialogs.h"
+
+#include <QMessageBox>
+
+namespace zelkora {
+
+QString QtDialogs::displayText(const std::string& text) {
+    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QChar('\r'), QChar('\n'));
+    return s;
+}
+
+Answer QtDialogs::message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(displayText(text));
+    box.setIcon(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
+    if (buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return Answer::Ok;
+}
+
+}  // namespace zelkora

@@ -1,0 +1,70 @@
+#include "records/replay_steps.h"
+
+#include <algorithm>
+
+#include "records/record_format.h"
+
+namespace zelkora {
+
+namespace {
+
+// The hand and hand total of the side that owns `code` (for a drop: the
+// dropping side). Only called with a lower or upper piece.
+int* handOf(Hands& hands, int code) { return isUpper(code) ? hands.upper : hands.lower; }
+const int* handOf(const Hands& hands, int code) { return isUpper(code) ? hands.upper : hands.lower; }
+int& totalOf(Hands& hands, int code) { return isUpper(code) ? hands.upperTotal : hands.lowerTotal; }
+
+// The capturer's hand gains (+1) or loses (-1) the captured piece. A captured
+// king has no hand kind but still counts in the total; other codes change nothing.
+void moveCaptured(Hands& hands, int captured, int delta) {
+    const int kind = handKind(captured);
+    if (isLower(captured)) {
+        if (kind) hands.upper[kind] += delta;
+        hands.upperTotal += delta;
+    } else if (isUpper(captured)) {
+        if (kind) hands.lower[kind] += delta;
+        hands.lowerTotal += delta;
+    }
+}
+
+bool isBoardMove(const MoveRecord& m) { return m.fromX >= 1 && m.fromX <= BOARD_SIZE; }
+
+}  // namespace
+
+EntryFault entryFault(const MoveRecord& move, const Hands& hands) {
+    if (!entryOnBoard(move)) return EntryFault::OffBoard;
+    if (!isBoardMove(move) && handOf(hands, move.after)[handKind(move.after)] < 1) return EntryFault::EmptyHand;
+    return EntryFault::None;
+}
+
+void stepForward(Board& board, Hands& hands, const MoveRecord& m) {
+    if (isBoardMove(m)) {
+        board.at(m.fromX, m.fromY) = EMPTY;
+    } else {
+        handOf(hands, m.after)[handKind(m.after)] -= 1;
+        totalOf(hands, m.after) -= 1;
+    }
+    board.at(m.toX, m.toY) = m.after;
+    moveCaptured(hands, m.captured, +1);
+}
+
+void stepBack(Board& board, Hands& hands, const MoveRecord& m) {
+    if (isBoardMove(m)) {
+        board.at(m.fromX, m.fromY) = m.before;
+    } else {
+        handOf(hands, m.after)[handKind(m.after)] += 1;
+        totalOf(hands, m.after) += 1;
+    }
+    moveCaptured(hands, m.captured, -1);
+    board.at(m.toX, m.toY) = m.captured;
+}
+
+void reversePosition(Board& board, Hands& hands) {
+    const Board copy = board;
+    for (int c = 1; c <= BOARD_SIZE; ++c)
+        for (int r = 1; r <= BOARD_SIZE; ++r) board.at(c, r) = -copy.at(10 - c, 10 - r);
+    for (int k = 1; k <= 7; ++k) std::swap(hands.lower[k], hands.upper[k]);
+    std::swap(hands.lowerTotal, hands.upperTotal);
+}
+
+}  // namespace zelkora

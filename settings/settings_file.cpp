@@ -1,0 +1,85 @@
+// The settings file "Zelkora.ini": one line in Shift_JIS ended by CR LF that
+// names the background picture. Only its first line is read and compared
+// byte for byte with the five known lines. A missing or empty file is
+// replaced silently by one holding the green background; a folder that cannot
+// be written is ignored (the game keeps the background it chose).
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/Form1.h"
+#include "game/sjis.h"
+#include "settings/background_table.h"
+
+namespace zelkora {
+
+namespace {
+
+const BackgroundChoice& green() { return BACKGROUNDS[0]; }
+
+// The bytes of a settings file holding `line`.
+std::vector<std::uint8_t> fileBytes(const char* line) {
+    const std::string bytes = toShiftJis(line) + "\r\n";
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
+// The first line ends at the first carriage return (CR LF or a lone CR); a
+// line feed alone belongs to the line.
+std::string firstLine(const std::vector<std::uint8_t>& bytes) {
+    std::string line;
+    for (std::uint8_t b : bytes) {
+        if (b == '\r') break;
+        line.push_back(static_cast<char>(b));
+    }
+    return line;
+}
+
+}  // namespace
+
+void Form1::読込_環境設定ファイル() {
+    std::vector<std::uint8_t> bytes;
+    const bool readable =
+        io.files->exists(SETTINGS_FILE) && io.files->readAll(SETTINGS_FILE, bytes) && !bytes.empty();
+    if (readable) {
+        const std::string line = firstLine(bytes);
+        for (const BackgroundChoice& choice : BACKGROUNDS) {
+            if (line == toShiftJis(choice.line)) {
+                チェック設定(choice.code);
+                描画_背景(choice.code);
+                display.background = choice.code;
+                break;
+            }
+        }
+        return;
+    }
+    // No file, an empty one or one that cannot be read: replaced by the green
+    // background. A folder that cannot be written leaves no file; the green
+    // background is used all the same.
+    io.files->writeAll(SETTINGS_FILE, fileBytes(green().line));
+    チェック設定(green().code);
+    描画_背景(green().code);
+    display.background = green().code;
+}
+
+void Form1::書込_環境設定ファイル() {
+    std::vector<std::uint8_t> bytes;
+    for (const BackgroundChoice& choice : BACKGROUNDS) {
+        if (io.menu->isChecked(choice.item)) {
+            bytes = fileBytes(choice.line);
+            break;
+        }
+    }
+    if (io.files->writeAll(SETTINGS_FILE, bytes)) return;
+    // One more attempt with the green line, and the menu shows green; the
+    // background on screen is not changed. A second failure is left alone.
+    io.files->writeAll(SETTINGS_FILE, fileBytes(green().line));
+    チェック設定(green().code);
+}
+
+void Form1::チェック設定(int code) {
+    for (const BackgroundChoice& choice : BACKGROUNDS) io.menu->setChecked(choice.item, false);
+    for (const BackgroundChoice& choice : BACKGROUNDS)
+        if (choice.code == code) io.menu->setChecked(choice.item, true);
+}
+
+}  // namespace zelkora

@@ -1,1 +1,0 @@
-// Placeholder until the sound library is implemented.

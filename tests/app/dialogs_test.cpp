@@ -1,0 +1,72 @@
+// The real message boxes, answered by a timer the way a player would click.
+#include <functional>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "display/qt/qt_dialogs.h"
+
+namespace zelkora {
+namespace {
+
+struct SeenBox {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Waits for the modal box, notes what it shows, then presses `button`.
+void answerWith(QMessageBox::StandardButton button, SeenBox& seen) {
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [poll, button, &seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            QTimer::singleShot(5, *poll);
+            return;
+        }
+        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        box->button(button)->click();
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+TEST(QtDialogs, YesNoBoxShowsTitleLinesAndAnswersNo) {
+    QtDialogs qtDialogs(nullptr);
+    Dialogs& dialogs = qtDialogs;
+    SeenBox seen;
+    answerWith(QMessageBox::No, seen);
+    const Answer answer = dialogs.message("続けますか？\r\r次の行\r\n最後", "再ゲーム", Buttons::YesNo);
+    EXPECT_EQ(answer, Answer::No);
+    EXPECT_EQ(seen.title, "再ゲーム");
+    EXPECT_EQ(seen.text, "続けますか？\n\n次の行\n最後");
+    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+}
+
+TEST(QtDialogs, YesIsAnsweredAsYes) {
+    QtDialogs qtDialogs(nullptr);
+    Dialogs& dialogs = qtDialogs;
+    SeenBox seen;
+    answerWith(QMessageBox::Yes, seen);
+    EXPECT_EQ(dialogs.message("続けますか？", "再ゲーム", Buttons::YesNo), Answer::Yes);
+}
+
+TEST(QtDialogs, WarningBoxHasOneOkButtonAndTheIcon) {
+    QtDialogs qtDialogs(nullptr);
+    Dialogs& dialogs = qtDialogs;
+    SeenBox seen;
+    answerWith(QMessageBox::Ok, seen);
+    const Answer answer = dialogs.message("<b>音</b>が出ません", "Zelkora.Dll", Buttons::Ok, Icon::Warning);
+    EXPECT_EQ(answer, Answer::Ok);
+    EXPECT_EQ(seen.title, "Zelkora.Dll");
+    EXPECT_EQ(seen.text, "<b>音</b>が出ません");   // shown as written, not as markup
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+}  // namespace
+}  // namespace zelkora

@@ -1,0 +1,181 @@
+// The main window: its size, the menu bar item by item, the check marks after
+// start-up, and the three ways to quit.
+#include <map>
+#include <string>
+#include <vector>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "display/qt/canvas_widget.h"
+#include "display/qt/record_panel.h"
+#include "tests/app/app_fixture.h"
+
+namespace zelkora::testing {
+namespace {
+
+TEST_F(WindowTest, OpensAtItsSizeUnderTheMenuBarWithoutAnyBox) {
+    MainWindow& w = open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_EQ(w.windowTitle(), "Zelkora");
+    EXPECT_EQ(w.canvasWidget().size(), QSize(600, 533));
+    EXPECT_EQ(w.canvas().image().size(), QSize(600, 533));
+    EXPECT_GE(w.canvasWidget().geometry().top(), w.menuBar()->geometry().bottom());
+    EXPECT_EQ(w.form().io.window->top(), -60);
+    EXPECT_EQ(w.pos(), QPoint(-4, -4));
+    // The sound library beside the program was found and opened its device.
+    EXPECT_NE(w.form().sounds.device, 0);
+    for (const auto& m : dialogs.shown) ADD_FAILURE() << "box at start-up: [" << m.title << "] " << m.text;
+}
+
+struct ExpectedItem {
+    const char* name;
+    const char* caption;
+    const char* parent;   // "" for the bar
+};
+
+// Left to right on the bar, top to bottom in each menu.
+const ExpectedItem MENU[] = {
+    {"TAIKYOKU", "対局", ""},
+    {"MATCH_MAN", "対局(人間)", "TAIKYOKU"},
+    {"START", "スタート", "MATCH_MAN"},
+    {"START2", "対局(COM)", "TAIKYOKU"},
+    {"SENTE", "先手", "START2"},
+    {"GOTE", "後手", "START2"},
+    {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU"},
+    {"LEVEL1", "LEVEL1", "LEVEL"},
+    {"LEVEL2", "LEVEL2", "LEVEL"},
+    {"LEVEL3", "LEVEL3", "LEVEL"},
+    {"OWARI", "終わり", "TAIKYOKU"},
+    {"STOP", "局面", ""},
+    {"CANCEL", "最初", "STOP"},
+    {"REVERSE", "反転", "STOP"},
+    {"REPLAY", "戻", ""},
+    {"AFTER", "進", ""},
+    {"LBEL_UP", "△", ""},
+    {"LEBEL_DOWN", "▽", ""},
+    {"KIFU", "棋譜", ""},
+    {"KIFU_READ", "読込", "KIFU"},
+    {"KIFU_WRITE", "書込", "KIFU"},
+    {"OPTION", "ｵﾌﾟｼｮﾝ", ""},
+    {"HAIKEI_GA", "背景画", "OPTION"},
+    {"MIDORI", "緑", "HAIKEI_GA"},
+    {"TATAMI", "畳", "HAIKEI_GA"},
+    {"TAKE", "竹", "HAIKEI_GA"},
+    {"UCHU", "宇宙", "HAIKEI_GA"},
+    {"RENGA", "煉瓦", "HAIKEI_GA"},
+    {"SIDOU", "移動指導", "OPTION"},
+    {"BGM", "BGM", "OPTION"},
+    {"VER", "その他", ""},
+};
+
+TEST_F(WindowTest, EveryMenuItemIsPresentCaptionedAndInItsPlace) {
+    MainWindow& w = open();
+    std::map<std::string, std::vector<QAction*>> expectedChildren;
+    for (const auto& item : MENU) {
+        SCOPED_TRACE(item.name);
+        QAction* action = w.findChild<QAction*>(item.name);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->text(), QString::fromUtf8(item.caption));
+        EXPECT_EQ(w.menuAction(item.name), action);
+        expectedChildren[item.parent].push_back(action);
+    }
+    EXPECT_EQ(w.menuBar()->actions(), QList<QAction*>(expectedChildren[""].begin(), expectedChildren[""].end()));
+    for (const auto& [parent, children] : expectedChildren) {
+        if (parent.empty()) continue;
+        SCOPED_TRACE(parent);
+        auto* menu = w.findChild<QMenu*>(QString::fromStdString(parent));
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->menuAction(), w.findChild<QAction*>(QString::fromStdString(parent)));
+        EXPECT_EQ(menu->actions(), QList<QAction*>(children.begin(), children.end()));
+    }
+    // Items directly on the bar are commands, not menus.
+    for (const char* name : {"REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN", "VER"})
+        EXPECT_EQ(w.menuAction(name)->menu(), nullptr) << name;
+}
+
+TEST_F(WindowTest, StartUpCorrectsTheCheckMarksOfTheNewWindow) {
+    MainWindow& w = open();
+    // "畳", "移動指導" and "BGM" carry a mark when the window is made; start-up
+    // leaves the marks of a fresh game: no guidance, music on, level 3, and the
+    // background of the (new) settings file, green.
+    const std::pair<const char*, bool> marks[] = {
+        {"SIDOU", false}, {"BGM", true},     {"LEVEL1", false}, {"LEVEL2", false}, {"LEVEL3", true},
+        {"MIDORI", true}, {"TATAMI", false}, {"TAKE", false},   {"UCHU", false},   {"RENGA", false},
+    };
+    for (const auto& [name, checked] : marks) EXPECT_EQ(w.menuAction(name)->isChecked(), checked) << name;
+}
+
+TEST_F(WindowTest, ChoosingAnItemRunsItsHandlerAndTheMarkIsTheGames) {
+    MainWindow& w = open();
+    QAction* guidance = w.menuAction("SIDOU");
+    guidance->trigger();
+    EXPECT_EQ(w.form().flags.guidance, 1);
+    EXPECT_TRUE(guidance->isChecked());
+    guidance->trigger();
+    EXPECT_EQ(w.form().flags.guidance, 0);
+    EXPECT_FALSE(guidance->isChecked());
+}
+
+TEST_F(WindowTest, OpeningAMenuRunsItsHandler) {
+    MainWindow& w = open();
+    QWidget* drives = w.recordPanel().control("Drive1");
+    ASSERT_NE(drives, nullptr);
+    w.menuAction("KIFU_READ")->trigger();
+    ASSERT_TRUE(drives->isVisible());
+    auto* game = w.findChild<QMenu*>("TAIKYOKU");
+    game->popup(QPoint(0, 0));
+    game->close();
+    EXPECT_FALSE(drives->isVisible());
+}
+
+TEST_F(WindowTest, MouseClickOnTheBoardReachesTheGame) {
+    MainWindow& w = open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    // No game runs after start-up: a click on the board is answered by a box.
+    QTest::mouseClick(&w.canvasWidget(), Qt::LeftButton, {}, w.pixelOf(1050 + 495 * 5 + 247, 100 + 615 * 7 + 307));
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+struct QuitCase {
+    const char* how;
+    void (*quit)(MainWindow&);
+};
+
+const QuitCase QUITS[] = {
+    {"Escape", [](MainWindow& w) { QTest::keyClick(&w.canvasWidget(), Qt::Key_Escape); }},
+    {"終わり", [](MainWindow& w) { w.menuAction("OWARI")->trigger(); }},
+    {"closing the window", [](MainWindow& w) { w.close(); }},
+};
+
+TEST_F(WindowTest, EscapeTheQuitItemAndClosingEndTheProgram) {
+    for (const auto& q : QUITS) {
+        SCOPED_TRACE(q.how);
+        MainWindow& w = open();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        ASSERT_NE(w.form().sounds.device, 0);
+        q.quit(w);
+        EXPECT_TRUE(w.hasEnded());
+        EXPECT_FALSE(w.isVisible());
+        // Shutdown freed the buffers and closed the sound library.
+        EXPECT_EQ(w.form().sounds.device, 0);
+        EXPECT_EQ(w.form().sounds.bgm, 0);
+        EXPECT_TRUE(dialogs.shown.empty());
+    }
+}
+
+TEST_F(WindowTest, OtherKeysAndButtonsAreIgnored) {
+    MainWindow& w = open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QTest::keyClick(&w.canvasWidget(), Qt::Key_Q);
+    QTest::keyClick(&w.canvasWidget(), Qt::Key_Return);
+    QTest::mouseClick(&w.canvasWidget(), Qt::MiddleButton, {}, w.pixelOf(3000, 3000));
+    EXPECT_FALSE(w.hasEnded());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+}  // namespace
+}  // namespace zelkora::testing

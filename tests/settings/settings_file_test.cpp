@@ -1,0 +1,212 @@
+// The settings file "Zelkora.ini" on bytes: what start-up reads, repairs and
+// writes, and what the writer stores for each state of the menu.
+#include <gtest/gtest.h>
+
+#include "tests/settings/settings_test_support.h"
+
+namespace zelkora::testing {
+namespace {
+
+// Background pictures drawn since the logs were last cleared.
+int tilesOf(const RecordingCanvas& canvas, Picture picture) {
+    int n = 0;
+    for (const auto& call : canvas.of(CanvasCall::Picture)) n += call.picture == picture;
+    return n;
+}
+
+TEST(SettingsFile, FirstStartCreatesTheGreenFile) {
+    SettingsHarness h;
+    h.start();
+    EXPECT_EQ(h.files.get(INI), SJIS_MIDORI + CRLF);
+    EXPECT_EQ(h.checkedBackgrounds(), std::vector<std::string>{"MIDORI"});
+    EXPECT_EQ(h->display.background, PIC_MIDORI);
+    EXPECT_GT(tilesOf(h.canvas, Picture::HAIKEI_MIDORI), 0);
+    EXPECT_EQ(tilesOf(h.canvas, Picture::HAIKEI_TATAMI), 0);
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    // Start-up fixes the other marks the window set when it was created.
+    EXPECT_FALSE(h.menu.isChecked("SIDOU"));
+    EXPECT_TRUE(h.menu.isChecked("BGM"));
+    EXPECT_EQ(h->flags.guidance, 0);
+}
+
+struct KnownLine {
+    std::string bytes;
+    const char* item;
+    int code;
+    Picture tile;
+};
+
+class SettingsLine : public ::testing::TestWithParam<KnownLine> {};
+
+TEST_P(SettingsLine, IsReadWithoutRewritingTheFile) {
+    const KnownLine& line = GetParam();
+    SettingsHarness h;
+    h.files.put(INI, line.bytes + CRLF);
+    h.start();
+    EXPECT_EQ(h->display.background, line.code);
+    EXPECT_EQ(h.checkedBackgrounds(), std::vector<std::string>{line.item});
+    EXPECT_GT(tilesOf(h.canvas, line.tile), 0);
+    EXPECT_EQ(h.files.get(INI), line.bytes + CRLF);
+    EXPECT_TRUE(h.dialogs.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Backgrounds, SettingsLine,
+                         ::testing::Values(KnownLine{SJIS_MIDORI, "MIDORI", PIC_MIDORI, Picture::HAIKEI_MIDORI},
+                                           KnownLine{SJIS_TATAMI, "TATAMI", PIC_TATAMI, Picture::HAIKEI_TATAMI},
+                                           KnownLine{SJIS_TAKE, "TAKE", PIC_TAKE, Picture::HAIKEI_TAKE},
+                                           KnownLine{SJIS_UCHU, "UCHU", PIC_UCHU, Picture::HAIKEI_UCHU},
+                                           KnownLine{SJIS_RENGA, "RENGA", PIC_RENGA, Picture::HAIKEI_RENGA}),
+                         [](const auto& info) { return std::string(info.param.item); });
+
+// Only the first line counts, up to its carriage return; what follows it is
+// ignored, and a file without a line end still has a first line.
+TEST(SettingsFile, OnlyTheFirstLineIsRead) {
+    const struct {
+        std::string file;
+        int code;
+    } cases[] = {
+        {SJIS_TAKE + CRLF + SJIS_UCHU + CRLF, PIC_TAKE},
+        {SJIS_UCHU, PIC_UCHU},
+        {SJIS_RENGA + "\r", PIC_RENGA},
+        {SJIS_TAKE + CRLF + "garbage \x81\x40", PIC_TAKE},
+    };
+    for (const auto& c : cases) {
+        SettingsHarness h;
+        h.files.put(INI, c.file);
+        h.start();
+        EXPECT_EQ(h->display.background, c.code) << c.file;
+        EXPECT_EQ(h.files.get(INI), c.file);
+    }
+}
+
+// Lines that differ in any byte are unknown: the background stays unset (the
+// empty-square picture surrounds the board), the file is left as it is, and
+// the menu keeps the mark the window gave it ("畳").
+TEST(SettingsFile, UnknownFirstLinesLeaveTheBackgroundUnset) {
+    const std::string unknown[] = {
+        SJIS_MIDORI + " " + CRLF,                                  // trailing blank
+        SJIS_MIDORI + "\x81\x40" + CRLF,                           // trailing full-width blank
+        " " + SJIS_MIDORI + CRLF,                                  // leading blank
+        "\x94\x77\x8c\x69\x89\xe6\x81\x81\x97\xce" + CRLF,         // full-width "＝"
+        "\x94\x77\x8c\x69\x89\xe6=\x82\xdd\x82\xc7\x82\xe8" + CRLF, // 背景画=みどり
+        "\xe8\x83\x8c\xe6\x99\xaf\xe7\x94\xbb=\xe7\xb7\x91" + CRLF, // 背景画=緑 in UTF-8
+        "HAIKEI=MIDORI" + CRLF,
+        SJIS_MIDORI + "\n",                                        // line feed alone
+        CRLF + SJIS_MIDORI + CRLF,                                 // empty first line
+        "\r",
+    };
+    for (const std::string& file : unknown) {
+        SettingsHarness h;
+        h.files.put(INI, file);
+        h.start();
+        EXPECT_EQ(h->display.background, 0) << file;
+        EXPECT_EQ(h.checkedBackgrounds(), std::vector<std::string>{"TATAMI"}) << file;
+        EXPECT_EQ(h.files.get(INI), file);
+        EXPECT_GT(tilesOf(h.canvas, Picture::KARA_MASU), 0);
+        for (Picture tile : {Picture::HAIKEI_MIDORI, Picture::HAIKEI_TATAMI, Picture::HAIKEI_TAKE,
+                             Picture::HAIKEI_UCHU, Picture::HAIKEI_RENGA})
+            EXPECT_EQ(tilesOf(h.canvas, tile), 0) << file;
+        EXPECT_TRUE(h.dialogs.shown.empty());
+    }
+}
+
+TEST(SettingsFile, EmptyFileIsRepairedSilently) {
+    SettingsHarness h;
+    h.files.put(INI, "");
+    h.start();
+    EXPECT_EQ(h.files.get(INI), SJIS_MIDORI + CRLF);
+    EXPECT_EQ(h->display.background, PIC_MIDORI);
+    EXPECT_EQ(h.checkedBackgrounds(), std::vector<std::string>{"MIDORI"});
+    EXPECT_TRUE(h.dialogs.shown.empty());
+}
+
+// A folder that cannot be written: no file appears, the game plays on the
+// green background and says nothing.
+TEST(SettingsFile, ReadOnlyFolderKeepsTheGreenBackground) {
+    SettingsHarness h;
+    h.files.readOnly = true;
+    CountingFiles counting(h.files);
+    h->io.files = &counting;
+    h.start();
+    EXPECT_FALSE(h.files.exists(INI));
+    EXPECT_EQ(h->display.background, PIC_MIDORI);
+    EXPECT_EQ(h.checkedBackgrounds(), std::vector<std::string>{"MIDORI"});
+    EXPECT_GT(tilesOf(h.canvas, Picture::HAIKEI_MIDORI), 0);
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_EQ(counting.writes, 1);
+    // A file already there is read as usual.
+    SettingsHarness g;
+    g.files.put(INI, SJIS_UCHU + CRLF);
+    g.files.readOnly = true;
+    g.start();
+    EXPECT_EQ(g->display.background, PIC_UCHU);
+}
+
+// The writer stores the first checked item in the order 緑, 竹, 畳, 宇宙, 煉瓦.
+TEST(SettingsFile, WriterStoresTheFirstCheckedItem) {
+    const struct {
+        std::vector<const char*> checked;
+        std::string file;
+    } cases[] = {
+        {{"MIDORI"}, SJIS_MIDORI + CRLF},
+        {{"TATAMI"}, SJIS_TATAMI + CRLF},
+        {{"TAKE"}, SJIS_TAKE + CRLF},
+        {{"UCHU"}, SJIS_UCHU + CRLF},
+        {{"RENGA"}, SJIS_RENGA + CRLF},
+        {{"TATAMI", "TAKE"}, SJIS_TAKE + CRLF},
+        {{"RENGA", "UCHU", "TATAMI"}, SJIS_TATAMI + CRLF},
+        {{"RENGA", "MIDORI"}, SJIS_MIDORI + CRLF},
+        {{}, ""},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.files.put(INI, "old");
+        for (const char* item : c.checked) h.menu.checks[item] = true;
+        h->書込_環境設定ファイル();
+        EXPECT_TRUE(h.files.exists(INI));
+        EXPECT_EQ(h.files.get(INI), c.file) << c.checked.size();
+    }
+}
+
+// A failed write is tried once more with the green line and the menu shows
+// green; the background on screen keeps its code. Nothing loops, nothing is shown.
+TEST(SettingsFile, FailedWriteFallsBackToGreenOnce) {
+    for (int failures : {1, -1}) {
+        SettingsHarness h;
+        h.start();
+        CountingFiles counting(h.files);
+        counting.failures = failures;
+        h->io.files = &counting;
+        h->TATAMI_Click();
+        EXPECT_EQ(counting.writes, 2);
+        EXPECT_EQ(h.checkedBackgrounds(), std::vector<std::string>{"MIDORI"});
+        EXPECT_EQ(h->display.background, PIC_TATAMI);
+        EXPECT_EQ(h.files.get(INI), SJIS_MIDORI + CRLF);
+        EXPECT_TRUE(h.dialogs.shown.empty());
+    }
+}
+
+TEST(SettingsFile, CheckMarksFollowTheCode) {
+    Harness h;
+    const struct {
+        int code;
+        std::vector<std::string> checked;
+    } cases[] = {
+        {PIC_MIDORI, {"MIDORI"}}, {PIC_TATAMI, {"TATAMI"}}, {PIC_TAKE, {"TAKE"}},
+        {PIC_UCHU, {"UCHU"}},     {PIC_RENGA, {"RENGA"}},   {0, {}},
+        {7, {}},                  {PIC_ZELKORA, {}},
+    };
+    for (const auto& c : cases) {
+        for (const char* item : BACKGROUND_ITEMS) h.menu.checks[item] = true;
+        h.menu.checks["BGM"] = true;
+        h->チェック設定(c.code);
+        std::vector<std::string> checked;
+        for (const char* item : BACKGROUND_ITEMS)
+            if (h.menu.isChecked(item)) checked.push_back(item);
+        EXPECT_EQ(checked, c.checked) << c.code;
+        EXPECT_TRUE(h.menu.isChecked("BGM")) << "only the background items change";
+    }
+}
+
+}  // namespace
+}  // namespace zelkora::testing

@@ -1,0 +1,20 @@
+# Checks that the sound library exports exactly its fourteen ds* functions.
+# Run as: cmake -DLIBRARY=<path of libZelkora.so> -P check_exports.cmake
+execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE symbols RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "[^\n]+" lines "${symbols}")
+set(exported "")
+foreach(line ${lines})
+  string(REGEX REPLACE "^.* " "" name "${line}")
+  list(APPEND exported ${name})
+endforeach()
+list(SORT exported)
+set(expected dsCreateDSB dsCreateResDSB dsFree dsInitialize dsPlay dsPlayEx dsPlayLooping dsPlayLoopingEx
+    dsPlayPan dsSetFrequency dsSetPan dsSetVolume dsStop dsTerminate)
+list(SORT expected)
+if(NOT exported STREQUAL expected)
+  message(FATAL_ERROR "exported: ${exported}\nexpected: ${expected}")
+endif()
+message(STATUS "exports: ${exported}")
