@@ -2,7 +2,7 @@
 // names the background picture. Only its first line is read and compared
 // byte for byte with the five known lines. A missing or empty file is
 // replaced silently by one holding the green background; a folder that cannot
-// be written is ignored (the game keeps the background it chose).
+// be written is ignored and the green background used.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -70,10 +70,13 @@ void Form1::書込_環境設定ファイル() {
         }
     }
     if (io.files->writeAll(SETTINGS_FILE, bytes)) return;
-    // One more attempt with the green line, and the menu shows green; the
-    // background on screen is not changed. A second failure is left alone.
+    // One more attempt with the green line, and the menu shows green. The
+    // screen follows the menu: in a folder that cannot be written the game
+    // plays on the green background rather than showing a choice the menu
+    // and the next start would not know. A second failure is left alone.
     io.files->writeAll(SETTINGS_FILE, fileBytes(green().line));
     チェック設定(green().code);
+    display.background = green().code;
 }
 
 void Form1::チェック設定(int code) {

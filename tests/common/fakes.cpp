@@ -7,7 +7,8 @@
 namespace zelkora::testing {
 
 void RecordingCanvas::drawPicture(zelkora::Picture picture, double x, double y) {
-    CanvasCall c{CanvasCall::Picture};
+    CanvasCall c;
+    c.kind = CanvasCall::Picture;
     c.picture = picture;
     c.x = x;
     c.y = y;
@@ -15,25 +16,30 @@ void RecordingCanvas::drawPicture(zelkora::Picture picture, double x, double y) 
 }
 
 void RecordingCanvas::outline(double x1, double y1, double x2, double y2, int colour) {
-    CanvasCall c{CanvasCall::Outline};
+    CanvasCall c;
+    c.kind = CanvasCall::Outline;
     c.x = x1; c.y = y1; c.x2 = x2; c.y2 = y2; c.colour = colour;
     calls.push_back(c);
 }
 
 void RecordingCanvas::setFont(double p, bool b, int col) {
     points = p; bold = b; colour = col;
-    CanvasCall c{CanvasCall::Font};
+    CanvasCall c;
+    c.kind = CanvasCall::Font;
     c.points = p; c.bold = b; c.colour = col;
     calls.push_back(c);
 }
 
 void RecordingCanvas::drawText(double x, double y, const std::string& text) {
-    CanvasCall c{CanvasCall::Text};
+    CanvasCall c;
+    c.kind = CanvasCall::Text;
     c.x = x; c.y = y; c.text = text; c.colour = colour; c.points = points; c.bold = bold;
     calls.push_back(c);
 }
 
-void RecordingCanvas::refresh() { calls.push_back(CanvasCall{CanvasCall::Refresh}); }
+void RecordingCanvas::refresh() { CanvasCall c;
+    c.kind = CanvasCall::Refresh;
+    calls.push_back(c); }
 
 std::vector<CanvasCall> RecordingCanvas::of(CanvasCall::Kind kind) const {
     std::vector<CanvasCall> out;

@@ -17,7 +17,7 @@
 namespace zelkora::testing {
 
 struct CanvasCall {
-    enum Kind { Picture, Outline, Font, Text, Refresh } kind;
+    enum Kind { Picture, Outline, Font, Text, Refresh } kind = Picture;
     zelkora::Picture picture = zelkora::Picture::KARA_MASU;
     double x = 0, y = 0, x2 = 0, y2 = 0;
     int colour = 0;

@@ -116,20 +116,6 @@ TEST(MovementGuidance, OffOnOffClearsEveryOutlineWhenSwitchedOff) {
     EXPECT_TRUE(h.canvas.of(CanvasCall::Picture).empty()) << "only outlines are repainted";
 }
 
-// Records the sound calls made before each message box, to prove the order.
-class SoundCheckingDialogs : public ScriptedDialogs {
-public:
-    explicit SoundCheckingDialogs(const RecordingSound& sound) : sound_(sound) {}
-    std::vector<std::vector<std::string>> soundBefore;
-    Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override {
-        soundBefore.push_back(sound_.log);
-        return ScriptedDialogs::message(text, title, buttons, icon);
-    }
-
-private:
-    const RecordingSound& sound_;
-};
-
 TEST(VersionBox, PlaysTheOtherSoundThenShowsNameAndVersion) {
     Harness h;
     h.start();

@@ -168,8 +168,8 @@ TEST(SettingsFile, WriterStoresTheFirstCheckedItem) {
     }
 }
 
-// A failed write is tried once more with the green line and the menu shows
-// green; the background on screen keeps its code. Nothing loops, nothing is shown.
+// A failed write is tried once more with the green line; menu and screen both
+// fall back to green. Nothing loops, nothing is shown.
 TEST(SettingsFile, FailedWriteFallsBackToGreenOnce) {
     for (int failures : {1, -1}) {
         SettingsHarness h;
@@ -177,10 +177,14 @@ TEST(SettingsFile, FailedWriteFallsBackToGreenOnce) {
         CountingFiles counting(h.files);
         counting.failures = failures;
         h->io.files = &counting;
+        h.canvas.clear();
         h->TATAMI_Click();
         EXPECT_EQ(counting.writes, 2);
+        // Menu and screen agree on green: the choice could not be kept.
         EXPECT_EQ(h.checkedBackgrounds(), std::vector<std::string>{"MIDORI"});
-        EXPECT_EQ(h->display.background, PIC_TATAMI);
+        EXPECT_EQ(h->display.background, PIC_MIDORI);
+        EXPECT_GT(tilesOf(h.canvas, Picture::HAIKEI_MIDORI), 0);
+        EXPECT_EQ(tilesOf(h.canvas, Picture::HAIKEI_TATAMI), 0);
         EXPECT_EQ(h.files.get(INI), SJIS_MIDORI + CRLF);
         EXPECT_TRUE(h.dialogs.shown.empty());
     }

@@ -1,6 +1,7 @@
-// Shared pieces of the settings tests: the settings file's exact bytes, a
-// harness whose menu starts as the window creates it, and a file port that
-// counts and can refuse writes.
+// Shared pieces of the settings and sound tests: the settings file's exact
+// bytes, a harness whose menu starts as the window creates it, a file port
+// that counts and can refuse writes, and dialogs that note the sounds before
+// each box.
 #pragma once
 
 #include <string>
@@ -60,6 +61,21 @@ public:
 
 private:
     MemoryFiles& inner_;
+};
+
+// Remembers the sound calls made before each message box, to prove that a
+// sound comes before its box.
+class SoundCheckingDialogs : public ScriptedDialogs {
+public:
+    explicit SoundCheckingDialogs(const RecordingSound& sound) : sound_(sound) {}
+    std::vector<std::vector<std::string>> soundBefore;
+    Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override {
+        soundBefore.push_back(sound_.log);
+        return ScriptedDialogs::message(text, title, buttons, icon);
+    }
+
+private:
+    const RecordingSound& sound_;
 };
 
 }  // namespace zelkora::testing
