@@ -17,7 +17,7 @@ namespace {
 
 constexpr double THINKING_WAIT = 0.5;   // seconds the player sees "思考中"
 
-// Steps 2 to 5: best score, board snapshot, probes, influence snapshots.
+// Before any trial: best score, board snapshot, probes, influence snapshots.
 void prepareTurn(Form1& f) {
     f.com.bestScore = SCORE_SEARCH_START;
     f.com.chosen = MoveRecord{};
@@ -86,7 +86,7 @@ double scoreBoardMove(Form1& f, int captured, int piece, int fx, int fy, int tx,
     return plain;
 }
 
-// Step 7: every legal board move, onto the strongest-capture square only while
+// Every legal board move, onto the strongest-capture square only while
 // a capture is compulsory. Answers true when the search must stop (the human's
 // king taken by the best move so far).
 bool tryBoardMoves(Form1& f, bool mustCapture) {
@@ -116,7 +116,7 @@ bool tryBoardMoves(Form1& f, bool mustCapture) {
     return false;
 }
 
-// Step 8: every legal drop of a kind the computer holds. Stops after a drop
+// Every legal drop of a kind the computer holds. Stops after a drop
 // once the best score is 9998 or more (the computer's king left where the human
 // can take it): nothing can score better.
 void tryDrops(Form1& f) {
@@ -138,7 +138,7 @@ void tryDrops(Form1& f) {
     }
 }
 
-// Steps 7 and 8, then a survey of the real board again, so that the influence
+// Board moves, then drops, then a survey of the real board again, so that the influence
 // map and the king squares no longer describe the last trial.
 void tryAllMoves(Form1& f) {
     const bool mustCapture = f.upperCapture.count > 0;
@@ -155,7 +155,7 @@ void Form1::comSearch() {
 }
 
 void Form1::com_ban() {
-    // Step 1: "思考中" left of the board.
+    // "思考中" left of the board.
     描画_絵(display.background, -2, 8);
     描画_絵(display.background, -1, 8);
     描画_絵(display.background, 0, 8);
@@ -164,7 +164,7 @@ void Form1::com_ban() {
     描画_数値(-1.6, 8.4, "思考中", COLOUR_WHITE, 0, 12);
 
     prepareTurn(*this);
-    // Step 6: show what was drawn before the window blocks for the wait.
+    // Show what was drawn before the window blocks for the wait.
     io.canvas->refresh();
     待ち時間(THINKING_WAIT);
     tryAllMoves(*this);
@@ -182,7 +182,7 @@ void Form1::com_ban() {
         return;
     }
 
-    // Step 9: play the chosen move.
+    // Play the chosen move.
     手順保存(m.fromX, m.fromY, m.toX, m.toY, m.before, m.after);
     ++moves.moveNumber;
     描画_手数(moves.moveNumber);
@@ -191,7 +191,7 @@ void Form1::com_ban() {
     描画_桝輪郭(COLOUR_WHITE, m.toX, m.toY);
     勢力調査();
 
-    // Step 10: announce. A move that took the human's king ends the game before
+    // Announce. A move that took the human's king ends the game before
     // any mate test, which would otherwise look at the square the king left.
     if (turn.kingTaken == turn.upperTag) {
         終了("あなた");
@@ -203,7 +203,7 @@ void Form1::com_ban() {
         io.dialogs->message("   ** 王手 **", "");
     }
 
-    // Step 11: the move in notation, and the human's turn.
+    // The move in notation, and the human's turn.
     描画_移動結果(-2, 8, m.toX, m.toY, m.after, COLOUR_WHITE);
     turn.sideToMove = turn.lowerTag;
 }

@@ -83,7 +83,7 @@ inline void walkRay(Form1& f, int k, int x, int y, int dx, int dy) {
             }
         }
         if (t == EMPTY) continue;
-        return;
+        if (t != enemyKing) return;
         for (int i = 1; i < step; ++i) marks[x + i * dx][y + i * dy] = 1;
         marks[x][y] = 9;
     }

@@ -9,8 +9,6 @@
 namespace zelkora::testing {
 namespace {
 
-const char* const kInitial = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1";
-
 std::unique_ptr<Harness> started() {
     auto h = std::make_unique<Harness>();
     h->start();
@@ -159,7 +157,6 @@ TEST(Handicap, AcceptedCommandResetsTheReplayCursor) {
     (*h)->LEBEL_DOWN_Click();
     EXPECT_EQ((*h)->moves.replay, 0);
     EXPECT_TRUE(sameBoard((*h)->board, boardOf("lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/7R1/LNSGKGSNL b - 1")));
-    (void)kInitial;
 }
 
 }  // namespace

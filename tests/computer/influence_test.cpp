@@ -52,7 +52,7 @@ struct ReachCase {
     const char* sfen;   // one piece, no kings unless the piece is one
     bool lower;         // whose count to read
     Squares expected;   // each reached exactly once
-    Squares other;      // what the other side reaches
+    Squares other{};    // what the other side reaches
 };
 
 std::ostream& operator<<(std::ostream& os, const ReachCase& c) { return os << c.name; }
