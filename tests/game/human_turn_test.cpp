@@ -59,9 +59,28 @@ TEST(HumanSelection, AnotherOwnPieceMovesTheSelection) {
     EXPECT_EQ(f.moves.count, 0);
 }
 
+TEST(HumanSelection, AHandPieceSelectionMovesToABoardPiece) {
+    auto h = twoHumans("k8/9/9/9/9/9/6P2/9/8K b P 1");
+    click(*h, 11, 3);
+    ASSERT_EQ((*h)->sel.clickState, 1);
+    h->clearLogs();
+    click(*h, 7, 7);
+    Form1& f = **h;
+    EXPECT_EQ(f.sel.clickState, 1);
+    EXPECT_EQ(f.sel.srcX, 7);
+    EXPECT_EQ(f.sel.piece, SITA_HU);
+    // The stand's cell loses its red outline; the board grid does not cover it.
+    EXPECT_EQ(h->canvas.outlinesOfCell(11, 3), std::vector<int>{COLOUR_GREEN});
+    EXPECT_EQ(h->canvas.outlinesOfCell(7, 7).back(), COLOUR_SELECTED);
+}
+
 TEST(HumanSelection, IllegalTargetDropsTheSelectionSilently) {
-    struct Case { const char* name; int c, r; };
-    for (Case tc : {Case{"two steps", 7, 5}, Case{"sideways", 6, 6}, Case{"unreachable enemy", 7, 3}}) {
+    // Afterwards the clicked square is outlined, and what stands there shows its reach.
+    struct Case { const char* name; int c, r; std::vector<std::pair<int, int>> white; };
+    const Case cases[] = {{"two steps", 7, 5, {{7, 5}}},
+                          {"sideways", 6, 6, {{6, 6}}},
+                          {"unreachable enemy", 7, 3, {{7, 4}, {7, 3}}}};
+    for (const Case& tc : cases) {
         SCOPED_TRACE(tc.name);
         auto h = twoHumans(kStart, 1);
         click(*h, 7, 7);
@@ -75,7 +94,7 @@ TEST(HumanSelection, IllegalTargetDropsTheSelectionSilently) {
         EXPECT_EQ(f.moves.count, 0);
         EXPECT_EQ(std::memcmp(&before, &f.board, sizeof before), 0);
         EXPECT_EQ(h->canvas.outlinesOfCell(7, 7).front(), COLOUR_GREEN);
-        EXPECT_EQ(h->canvas.outlinesOfCell(tc.c, tc.r).back(), COLOUR_WHITE);
+        EXPECT_EQ(boardOutlines(h->canvas, COLOUR_WHITE), tc.white);
     }
 }
 
