@@ -54,6 +54,9 @@ void Form1::AFTER_Click() {
     moves.moveNumber += 1;
     描画_手数(moves.moveNumber);
 
+    // A board move's source is painted empty as soon as it is emptied, and
+    // again with the rest of the step; a drop's source cell lies on the hand
+    // stand, which the stand redraws below repaint.
     const bool boardMove = m.fromX >= 1 && m.fromX <= BOARD_SIZE;
     stepForward(board, hands, m);
     if (boardMove) {

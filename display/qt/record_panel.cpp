@@ -184,8 +184,12 @@ RecordPanelWidgets::RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, std::f
     d->selectDriveOfFolder();
 
     QObject::connect(d->drive1, &QComboBox::currentIndexChanged, this, [this](int index) { d->changeDrive(index); });
-    QObject::connect(d->dir1, &QListWidget::itemActivated, this,
-                     [this](QListWidgetItem* item) { d->changeFolder(item->data(PATH_ROLE).toString()); });
+    // Opening a folder rebuilds the folder list, so it waits until the list
+    // has finished handling the activation of the item it would delete.
+    QObject::connect(d->dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        QMetaObject::invokeMethod(
+            this, [this, path = item->data(PATH_ROLE).toString()] { d->changeFolder(path); }, Qt::QueuedConnection);
+    });
     QObject::connect(d->file1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (onFileChosen) onFileChosen(item->text().toStdString());
     });

@@ -11,9 +11,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "display/qt/canvas_widget.h"
 #include "display/qt/record_panel.h"
 #include "display/qt/twips.h"
 #include "tests/app/app_fixture.h"
+#include "tests/app/typing.h"
 
 namespace zelkora::testing {
 namespace {
@@ -75,9 +77,13 @@ TEST_F(RecordPanelTest, ControlsSitAtTheirTwipsPlacesHidden) {
         EXPECT_EQ(c->geometry(), QRect(scale.toPixels(p.left), scale.toPixels(p.top), scale.toPixels(p.width),
                                        scale.toPixels(p.height)));
         EXPECT_TRUE(c->isHidden());
-        EXPECT_EQ(c->parentWidget(), &window().canvasWidget());
-        if (auto* label = qobject_cast<QLabel*>(c)) EXPECT_EQ(label->text().toStdString(), p.caption);
-        if (auto* button = qobject_cast<QPushButton*>(c)) EXPECT_EQ(button->text().toStdString(), p.caption);
+        EXPECT_EQ(c->parentWidget(), static_cast<QWidget*>(&window().canvasWidget()));
+        if (auto* label = qobject_cast<QLabel*>(c)) {
+            EXPECT_EQ(label->text().toStdString(), p.caption);
+        }
+        if (auto* button = qobject_cast<QPushButton*>(c)) {
+            EXPECT_EQ(button->text().toStdString(), p.caption);
+        }
     }
 }
 
@@ -115,19 +121,28 @@ TEST_F(RecordPanelTest, OpeningAFolderShowsItsFiles) {
     QDir(folder()).mkpath("棋譜集");
     touch(folder() + "/棋譜集/名局.棋譜");
     touch(folder() + "/top.棋譜");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
     panel().setListsVisible(true, true, true);
+    QApplication::processEvents();   // the lists lay their items out
     QListWidget* dir1 = control<QListWidget>("Dir1");
     const auto found = dir1->findItems("棋譜集", Qt::MatchEndsWith);
     ASSERT_EQ(found.size(), 1);
     const QRect rect = dir1->visualItemRect(found[0]);
+    // A double click: press and release, then the second press as a double click.
+    QTest::mouseClick(dir1->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     QTest::mouseDClick(dir1->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    QApplication::processEvents();
     EXPECT_EQ(QString::fromStdString(panel().folder()).section('/', -1), "棋譜集");
     EXPECT_EQ(items(control<QListWidget>("File1")), QStringList{"名局.棋譜"});
 
-    // The parent folder is listed above and opens the same way.
+    // The parent folder is listed above.
+    QApplication::processEvents();
     const auto parent = dir1->findItems(QDir(folder()).dirName(), Qt::MatchEndsWith);
     ASSERT_EQ(parent.size(), 1);
-    QTest::mouseDClick(dir1->viewport(), Qt::LeftButton, Qt::NoModifier, dir1->visualItemRect(parent[0]).center());
+    // Enter on the chosen item opens it too.
+    dir1->setCurrentItem(parent[0]);
+    QTest::keyClick(dir1, Qt::Key_Return);
+    QApplication::processEvents();
     EXPECT_EQ(items(control<QListWidget>("File1")), QStringList{"top.棋譜"});
 }
 
@@ -162,7 +177,7 @@ TEST_F(RecordPanelTest, JapaneseTextTypesAndReadsBackAsUtf8) {
     for (const Typed t : {Typed{"Text1", 1, "第１局"}, Typed{"Text2", 2, "名人戦 ﾃｽﾄ"}, Typed{"Text3", 3, "羽生"},
                           Typed{"Text4", 4, "ｶﾀｶﾅ～①"}}) {
         QLineEdit* edit = control<QLineEdit>(t.field);
-        QTest::keyClicks(edit, QString::fromUtf8(t.text));
+        typeText(edit, QString::fromUtf8(t.text));
         EXPECT_EQ(panel().text(t.number), t.text);
     }
     panel().clearTexts();

@@ -15,6 +15,7 @@
 #include "display/qt/canvas_widget.h"
 #include "display/qt/record_panel.h"
 #include "tests/app/app_fixture.h"
+#include "tests/app/typing.h"
 
 namespace zelkora::testing {
 namespace {
@@ -40,6 +41,9 @@ TEST_F(WindowTest, PlaySaveLoadAndStepThroughARecord) {
 
     // Four quiet pawn moves, the lower player first.
     w.menuAction("START")->trigger();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "先手の番です");
+    dialogs.shown.clear();
     const int clicks[][2] = {{7, 7}, {7, 6}, {3, 3}, {3, 4}, {6, 7}, {6, 6}, {4, 3}, {4, 4}};
     for (const auto& c : clicks) clickCell(w, c[0], c[1]);
     ASSERT_EQ(f.moves.count, 4);
@@ -50,10 +54,10 @@ TEST_F(WindowTest, PlaySaveLoadAndStepThroughARecord) {
     w.menuAction("KIFU_WRITE")->trigger();
     ASSERT_FALSE(panel.control("Text1")->isHidden());
     ASSERT_FALSE(panel.control("Dir1")->isHidden());
-    QTest::keyClicks(panel.control("Text2"), QString::fromUtf8("対局"));
-    QTest::keyClicks(panel.control("Text3"), QString::fromUtf8("先手"));
-    QTest::keyClicks(panel.control("Text4"), QString::fromUtf8("後手"));
-    QTest::keyClicks(panel.control("Text1"), QString::fromUtf8("第１局"));
+    typeText(panel.control("Text2"), QString::fromUtf8("対局"));
+    typeText(panel.control("Text3"), QString::fromUtf8("先手"));
+    typeText(panel.control("Text4"), QString::fromUtf8("後手"));
+    typeText(panel.control("Text1"), QString::fromUtf8("第１局"));
     QTest::mouseClick(panel.control("Command1"), Qt::LeftButton);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "棋譜を書き込みました");
