@@ -8,11 +8,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
 
 #include "app/main_window.h"
 #include "display/qt/canvas_widget.h"
+#include "display/qt/record_panel.h"
 
 namespace zelkora {
 namespace {
@@ -38,6 +40,17 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
          w.menuAction("START")->trigger();
          for (const auto& [c, r] : {std::pair{8, 7}, {8, 6}, {2, 3}, {2, 4}, {3, 7}, {3, 6}, {7, 3}, {7, 4}, {8, 6}, {8, 5}})
              click(c, r);
+     }},
+    // "棋譜" → "書込": the drive and folder lists over the upper left, the four
+    // labelled fields filled in Japanese and "RETURN".
+    {"panel",
+     [](MainWindow& w) {
+         w.menuAction("KIFU_WRITE")->trigger();
+         const std::pair<const char*, const char*> fields[] = {
+             {"Text2", "第１局"}, {"Text3", "先手の人"}, {"Text4", "後手の人"}, {"Text1", "棋譜の例"}};
+         for (const auto& [name, text] : fields)
+             if (auto* edit = qobject_cast<QLineEdit*>(w.recordPanel().control(name)))
+                 edit->setText(QString::fromUtf8(text));
      }},
 };
 
