@@ -15,16 +15,16 @@ namespace {
 using zelkora::cli::Command;
 
 const Command kCommands[] = {
-    {"moves", "moves", zelkora::cli::movesCommand},
-    {"survey", "survey", zelkora::cli::surveyCommand},
-    {"probe", "probe", zelkora::cli::probeCommand},
-    {"bestmove", "bestmove [--level 1|2|3] [--trace]", zelkora::cli::bestmoveCommand},
+    {"moves", "moves < positions", zelkora::cli::movesCommand},
+    {"survey", "survey < positions", zelkora::cli::surveyCommand},
+    {"probe", "probe < positions", zelkora::cli::probeCommand},
+    {"bestmove", "bestmove [--level 1|2|3] [--trace] < positions", zelkora::cli::bestmoveCommand},
     {"replay", "replay FILE", zelkora::cli::replayCommand},
 };
 
 int usage() {
     std::cerr << "usage:\n";
-    for (const Command& c : kCommands) std::cerr << "  zelkora-cli " << c.usage << " < positions\n";
+    for (const Command& c : kCommands) std::cerr << "  zelkora-cli " << c.usage << "\n";
     return 2;
 }
 

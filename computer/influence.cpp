@@ -112,7 +112,8 @@ void fill(Grid<std::int16_t>& grid, std::int16_t value) {
 }  // namespace
 
 void Form1::勢力調査() {
-    // Index 0 of every array is never read, so clearing it with the rest is harmless.
+    // Index 0 is cleared with the rest: a king square never recorded is (0, 0),
+    // and what a reader finds there then means "nothing".
     fill(inf.lower_influence, 0);
     fill(inf.upper_influence, 0);
     fill(inf.lower_check_marks, 0);

@@ -36,6 +36,12 @@ bool silverStep(int dx, int dy, int fwd) {
 
 bool kingStep(int dx, int dy) { return std::abs(dx) <= 1 && std::abs(dy) <= 1; }
 
+// A line walk reads only squares strictly between source and target; from a
+// source within 0..10 (and a target on the board) they all lie on the board.
+// No caller passes a source beyond that, but a walk from one must not read
+// outside the board.
+bool walkable(int fx, int fy) { return fx >= 0 && fx <= 10 && fy >= 0 && fy <= 10; }
+
 }  // namespace
 
 int Form1::移動チェック(int fx, int fy, int tx, int ty, int piece) {
@@ -114,6 +120,7 @@ int Form1::移動チェック(int fx, int fy, int tx, int ty, int piece) {
 }
 
 int Form1::移動チェック飛車(int fx, int fy, int tx, int ty) {
+    if (!walkable(fx, fy)) return NO;
     const int dx = tx - fx;
     const int dy = ty - fy;
     if (dx != 0 && dy != 0) return NO;
@@ -125,6 +132,7 @@ int Form1::移動チェック飛車(int fx, int fy, int tx, int ty) {
 }
 
 int Form1::移動チェック角(int fx, int fy, int tx, int ty) {
+    if (!walkable(fx, fy)) return NO;
     const int dx = tx - fx;
     const int dy = ty - fy;
     if (dx != dy && dx != -dy) return NO;

@@ -127,6 +127,7 @@ const LegalityCase kBoardMoves[] = {
     {"LowerPieceCapturesAnUpperPiece", "4k4/9/9/4p4/4P4/9/9/9/4K4 b - 1", 5, 5, 5, 4, 0, YES},
     {"UpperPieceNotOntoAnUpperPiece", "4k4/4g4/9/9/9/9/9/9/4K4 w - 1", 5, 1, 5, 2, 0, NO},
     {"UpperPieceCapturesALowerPiece", "4k4/4G4/9/9/9/9/9/9/4K4 w - 1", 5, 1, 5, 2, 0, YES},
+    {"LineWalkFromBeyondTheBoardIsRefused", kLowerRook55, 12, 5, 9, 5, SITA_SYA, NO},
     {"UnknownCodeIsAlwaysAccepted", "4k4/9/9/9/9/9/9/9/4K4 b - 1", 3, 3, 8, 6, 111, YES},
 };
 

@@ -224,7 +224,9 @@ void playOneGame(std::mt19937& random, int game, Coverage& seen) {
         ASSERT_EQ(r.captured, target);
         ASSERT_EQ(r.before, m.piece);
         ASSERT_EQ(r.after, f.board.at(m.tx, m.ty));
-        if (m.fx != LOWER_HAND_X && m.fx != UPPER_HAND_X) ASSERT_EQ(f.board.at(m.fx, m.fy), EMPTY);
+        if (m.fx != LOWER_HAND_X && m.fx != UPPER_HAND_X) {
+            ASSERT_EQ(f.board.at(m.fx, m.fy), EMPTY);
+        }
         ASSERT_NO_FATAL_FAILURE(checkConservation(f, ply));
         ++seen.plies;
         seen.captures += target != EMPTY;
