@@ -21,6 +21,41 @@ namespace {
 
 bool onBoard(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
 
+// The drop step shared by both mate tests. Scans the defender's check-line
+// squares (mark 1) in scan order until the first checker (mark 9); on each one
+// a pawn of the defending side is put (unless only pawns are in hand and the
+// pawn may not be dropped there) and the checkers are asked again. Answers true
+// when the scan reaches a checker or a checker still reaches the king, i.e. when
+// the test must go on to the king's escapes; false when the drops defend.
+bool dropsLeaveTheCheck(Form1& f, const Grid<std::int16_t>& marks, int handTotal, int pawnsInHand, int handX,
+                        int pawn, int kx, int ky) {
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int mark = marks[x][y];
+            if (mark == 9) return true;
+            if (mark != 1) continue;
+            const bool onlyPawns = handTotal == pawnsInHand;
+            const bool put = !(onlyPawns && f.移動チェック(handX, 0, x, y, pawn) == NO);
+            if (put) f.board.at(x, y) = pawn;
+            bool reached = false;
+            for (int cx = 1; cx <= 9 && !reached; ++cx)
+                for (int cy = 1; cy <= 9 && !reached; ++cy)
+                    reached = marks[cx][cy] == 9 && f.移動チェック(cx, cy, kx, ky, f.board.at(cx, cy)) == YES;
+            if (put) f.board.at(x, y) = EMPTY;
+            if (reached) return true;
+        }
+    return false;
+}
+
+// True when the king on (kx, ky) has a legal step onto a square the other side
+// does not reach.
+bool kingCanStepAway(Form1& f, const Grid<std::int16_t>& enemyReach, int king, int kx, int ky) {
+    for (int x = kx - 1; x <= kx + 1; ++x)
+        for (int y = ky - 1; y <= ky + 1; ++y)
+            if (onBoard(x, y) && f.移動チェック(kx, ky, x, y, king) == YES && enemyReach[x][y] == 0) return true;
+    return false;
+}
+
 }  // namespace
 
 int Form1::詰めかCOM() {
@@ -28,32 +63,10 @@ int Form1::詰めかCOM() {
     if (inf.lower_influence[kx][ky] == 0) return NO;
 
     // Drops on the check line, until the scan meets the first checker.
-    if (hands.upperTotal > 0) {
-        bool toEscapes = false;
-        for (int x = 1; x <= 9 && !toEscapes; ++x)
-            for (int y = 1; y <= 9 && !toEscapes; ++y) {
-                const int mark = inf.lower_check_marks[x][y];
-                if (mark == 9) {
-                    toEscapes = true;
-                } else if (mark == 1) {
-                    const bool onlyPawns = hands.upperTotal == hands.upper[1];
-                    const bool put = !(onlyPawns && 移動チェック(UPPER_HAND_X, 0, x, y, UE_HU) == NO);
-                    if (put) board.at(x, y) = UE_HU;
-                    for (int cx = 1; cx <= 9 && !toEscapes; ++cx)
-                        for (int cy = 1; cy <= 9 && !toEscapes; ++cy)
-                            if (inf.lower_check_marks[cx][cy] == 9 &&
-                                移動チェック(cx, cy, kx, ky, board.at(cx, cy)) == YES)
-                                toEscapes = true;
-                    if (put) board.at(x, y) = EMPTY;
-                }
-            }
-        if (!toEscapes) return NO;
-    }
-
-    for (int x = kx - 1; x <= kx + 1; ++x)
-        for (int y = ky - 1; y <= ky + 1; ++y)
-            if (onBoard(x, y) && 移動チェック(kx, ky, x, y, UE_OU) == YES && inf.lower_influence[x][y] == 0)
-                return NO;
+    if (hands.upperTotal > 0 &&
+        !dropsLeaveTheCheck(*this, inf.lower_check_marks, hands.upperTotal, hands.upper[1], UPPER_HAND_X, UE_HU, kx, ky))
+        return NO;
+    if (kingCanStepAway(*this, inf.lower_influence, UE_OU, kx, ky)) return NO;
 
     // The trials re-survey the board, so the squares to try come from a copy.
     Grid<std::int16_t> marks;
@@ -81,32 +94,10 @@ int Form1::詰めかMAN() {
     const int kx = kings.lowerX, ky = kings.lowerY;
     if (inf.upper_influence[kx][ky] == 0) return NO;
 
-    if (hands.lowerTotal > 0) {
-        bool toEscapes = false;
-        for (int x = 1; x <= 9 && !toEscapes; ++x)
-            for (int y = 1; y <= 9 && !toEscapes; ++y) {
-                const int mark = inf.upper_check_marks[x][y];
-                if (mark == 9) {
-                    toEscapes = true;
-                } else if (mark == 1) {
-                    const bool onlyPawns = hands.lowerTotal == hands.lower[1];
-                    const bool put = !(onlyPawns && 移動チェック(LOWER_HAND_X, 0, x, y, SITA_HU) == NO);
-                    if (put) board.at(x, y) = SITA_HU;
-                    for (int cx = 1; cx <= 9 && !toEscapes; ++cx)
-                        for (int cy = 1; cy <= 9 && !toEscapes; ++cy)
-                            if (inf.upper_check_marks[cx][cy] == 9 &&
-                                移動チェック(cx, cy, kx, ky, board.at(cx, cy)) == YES)
-                                toEscapes = true;
-                    if (put) board.at(x, y) = EMPTY;
-                }
-            }
-        if (!toEscapes) return NO;
-    }
-
-    for (int x = kx - 1; x <= kx + 1; ++x)
-        for (int y = ky - 1; y <= ky + 1; ++y)
-            if (onBoard(x, y) && 移動チェック(kx, ky, x, y, SITA_OU) == YES && inf.upper_influence[x][y] == 0)
-                return NO;
+    if (hands.lowerTotal > 0 &&
+        !dropsLeaveTheCheck(*this, inf.upper_check_marks, hands.lowerTotal, hands.lower[1], LOWER_HAND_X, SITA_HU, kx, ky))
+        return NO;
+    if (kingCanStepAway(*this, inf.upper_influence, SITA_OU, kx, ky)) return NO;
 
     // No re-survey here: a defence counts when no upper piece can still move
     // onto the lower king's square.
