@@ -169,6 +169,11 @@ void Harness::clearLogs() {
     sound.log.clear();
 }
 
+std::string position(const Form1& f) {
+    std::string s = formatSfen(f.board, f.hands, true, 0);
+    return s.substr(0, s.rfind(' '));
+}
+
 std::unique_ptr<Harness> positionHarness(const std::string& sfen) {
     auto h = std::make_unique<Harness>();
     h->setPosition(sfen);

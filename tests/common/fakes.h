@@ -156,6 +156,12 @@ struct Harness {
     void clearLogs();
 };
 
+// The initial position as an SFEN without the move number.
+inline const char* const INITIAL = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b -";
+
+// Board and hands of Form1 as an SFEN without the move number (side always 'b').
+std::string position(const Form1& f);
+
 // A Form1 with all ports faked but nothing run: for rule tests on positions.
 std::unique_ptr<Harness> positionHarness(const std::string& sfen);
 

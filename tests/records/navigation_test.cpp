@@ -12,14 +12,6 @@
 namespace zelkora::testing {
 namespace {
 
-const char* const INITIAL = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b -";
-
-// Board, side and hands of the position on Form1, as an SFEN without the move number.
-std::string position(const Form1& f) {
-    std::string s = formatSfen(f.board, f.hands, true, 0);
-    return s.substr(0, s.rfind(' '));
-}
-
 std::string played(std::int32_t buffer) { return "dsPlay(" + std::to_string(buffer) + ")"; }
 
 int count(const std::vector<std::string>& log, const std::string& item) {

@@ -12,13 +12,6 @@
 namespace zelkora::testing {
 namespace {
 
-const char* const INITIAL = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b -";
-
-std::string position(const Form1& f) {
-    std::string s = formatSfen(f.board, f.hands, true, 0);
-    return s.substr(0, s.rfind(' '));
-}
-
 // A short game with captures, promotions and drops from both hands; after it
 // the position is FINAL.
 const std::vector<MoveRecord> GAME = {
