@@ -19,6 +19,22 @@
 namespace zelkora {
 namespace {
 
+// A left click on the centre of cell (c, r) of the game grid.
+void click(MainWindow& w, int c, int r) {
+    const QPointF at(w.pixelOf(1050 + 495 * c + 247, 100 + 615 * r + 307));
+    QMouseEvent press(QEvent::MouseButtonPress, at, w.canvasWidget().mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&w.canvasWidget(), &press);
+}
+
+// The whole screen redrawn on background picture `code`, its item checked.
+void showBackground(MainWindow& w, int code) {
+    Form1& f = w.form();
+    f.チェック設定(code);
+    f.display.background = code;
+    f.画面_再描画();
+}
+
 // One row per picture: its name and how to get there from a fresh window.
 const std::vector<ScreenshotScenario> SCENARIOS = {
     // The window as a player first sees it: initial position, empty stands,
@@ -30,16 +46,33 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
     // that must be taken is outlined in white.
     {"midgame",
      [](MainWindow& w) {
-         const auto click = [&w](int c, int r) {
-             const QPointF at(w.pixelOf(1050 + 495 * c + 247, 100 + 615 * r + 307));
-             QMouseEvent press(QEvent::MouseButtonPress, at, w.canvasWidget().mapToGlobal(at), Qt::LeftButton,
-                               Qt::LeftButton, Qt::NoModifier);
-             QApplication::sendEvent(&w.canvasWidget(), &press);
-         };
          w.menuAction("SIDOU")->trigger();
          w.menuAction("START")->trigger();
          for (const auto& [c, r] : {std::pair{8, 7}, {8, 6}, {2, 3}, {2, 4}, {3, 7}, {3, 6}, {7, 3}, {7, 4}, {8, 6}, {8, 5}})
-             click(c, r);
+             click(w, c, r);
+     }},
+    // The four other backgrounds. The picture is switched without the menu so
+    // that taking screenshots leaves the player's "Zelkora.ini" as it was.
+    {"tatami", [](MainWindow& w) { showBackground(w, PIC_TATAMI); }},
+    {"bamboo", [](MainWindow& w) { showBackground(w, PIC_TAKE); }},
+    {"space", [](MainWindow& w) { showBackground(w, PIC_UCHU); }},
+    {"brick", [](MainWindow& w) { showBackground(w, PIC_RENGA); }},
+    // Against the computer at level 1, the human moving first: the human opens
+    // the bishop's diagonal and then must take the pawn at its end. The level
+    // is shown top left, the computer's last move left of the board, the
+    // human's right of it, the move number under that, captured pieces on the
+    // stands.
+    {"computer-game",
+     [](MainWindow& w) {
+         w.menuAction("LEVEL1")->trigger();
+         w.menuAction("SENTE")->trigger();
+         for (const auto& [c, r] : {std::pair{3, 7}, {3, 6}, {2, 8}, {7, 3}}) click(w, c, r);
+     }},
+    // Four presses of "△": the computer starts without its bishop, rook and both
+    // lances; the grade's label stands right of the board.
+    {"handicap",
+     [](MainWindow& w) {
+         for (int i = 0; i < 4; ++i) w.menuAction("LBEL_UP")->trigger();
      }},
     // "棋譜" → "書込": the drive and folder lists over the upper left, the four
     // labelled fields filled in Japanese and "RETURN".

@@ -1,10 +1,14 @@
-// `zelkora --screenshots DIR` writes the picture of the window after start-up.
+// `zelkora --screenshots DIR` writes the pictures of the window: the one after
+// start-up, and one per other background, without touching the settings.
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "display/qt/retained_canvas.h"
 
@@ -29,6 +33,24 @@ TEST(Screenshots, StartupPictureIsWrittenWithTheWholeWindow) {
     // The canvas sits under the menu bar: the title plaque at cell (11.2, 0).
     const QImage& title = RetainedCanvas::picture(Picture::ZELKORA);
     EXPECT_EQ(shot.pixel(440 + 60, menuBar + 7 + 30), title.pixel(60, 30) | 0xFF000000u);
+
+    // Each other background fills the screen around the board: the tile of
+    // cell (-2, 12) has its top-left at canvas pixel (4, 499).
+    const std::pair<const char*, Picture> backgrounds[] = {{"tatami", Picture::HAIKEI_TATAMI},
+                                                           {"bamboo", Picture::HAIKEI_TAKE},
+                                                           {"space", Picture::HAIKEI_UCHU},
+                                                           {"brick", Picture::HAIKEI_RENGA}};
+    for (const auto& [name, picture] : backgrounds) {
+        SCOPED_TRACE(name);
+        const QImage background(folder.filePath(QString("screens/%1.png").arg(name)));
+        ASSERT_FALSE(background.isNull());
+        const QImage& tile = RetainedCanvas::picture(picture);
+        EXPECT_EQ(background.pixel(4 + 5, menuBar + 499 + 5), tile.pixel(5, 5) | 0xFF000000u);
+    }
+    // Taking the pictures leaves the settings as start-up made them.
+    QFile settings(folder.filePath("Zelkora.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_EQ(settings.readAll(), QByteArray("\x94\x77\x8c\x69\x89\xe6=\x97\xce\r\n"));
 }
 
 }  // namespace
