@@ -176,7 +176,9 @@ TEST(ComBan, Announcements) {
         auto h = comGame(c.sfen);
         (*h)->com_ban();
         EXPECT_EQ(messages(*h), c.shown) << c.what;
-        if (c.humanToMove) EXPECT_EQ((*h)->turn.sideToMove, (*h)->turn.lowerTag) << c.what;
+        if (c.humanToMove) {
+            EXPECT_EQ((*h)->turn.sideToMove, (*h)->turn.lowerTag) << c.what;
+        }
     }
 }
 

@@ -29,7 +29,7 @@ inline void click(Harness& h, int c, int r, int button = LEFT_BUTTON) {
     h->Form_MouseDown(button, 0, 1050 + 495 * c + 247, 100 + 615 * r + 307);
 }
 
-inline std::string played(Harness& h, std::int32_t buffer) { return "dsPlay(" + std::to_string(buffer) + ")"; }
+inline std::string played(Harness&, std::int32_t buffer) { return "dsPlay(" + std::to_string(buffer) + ")"; }
 
 inline int count(const std::vector<std::string>& log, const std::string& entry) {
     return static_cast<int>(std::count(log.begin(), log.end(), entry));

@@ -49,7 +49,9 @@ TEST_P(BackgroundMenu, ChoosingRewritesTheFileAndRedraws) {
     EXPECT_EQ(h->display.background, command.code);
     // The whole screen: background tiles of the new picture only, and every square.
     EXPECT_GT(tilesOf(h.canvas, command.tile), 0);
-    if (command.tile != Picture::HAIKEI_UCHU) EXPECT_EQ(tilesOf(h.canvas, Picture::HAIKEI_UCHU), 0);
+    if (command.tile != Picture::HAIKEI_UCHU) {
+        EXPECT_EQ(tilesOf(h.canvas, Picture::HAIKEI_UCHU), 0);
+    }
     EXPECT_EQ(boardCellsDrawn(h.canvas).size(), 81u);
 
     // Chosen again: the file is written and the screen redrawn all the same.
