@@ -1,9 +1,12 @@
 // The search core: nodes per second of the search, leaf nodes per second of a
 // perft over its move generator, and the depth LEVEL5 reaches in half a second.
 //
-//   Engine/search/<phase>   one search of 2 million nodes, no clock; counter
-//                           "nps" (nodes per second), "depth" reached
-//   Engine/perft/<phase>    perft 3 (promotions expanded); counter "leaves/s"
+//   Engine/search/<phase>   one search of 2 million nodes, no clock; counters
+//                           "nps" (nodes per second of the thread's CPU time,
+//                           so other processes on the machine do not count),
+//                           "nps_wall" and "depth" reached
+//   Engine/perft/<phase>    perft 4 (promotions expanded, the last level
+//                           counted from the move list); counter "leaves/s"
 //   Engine/level5/<phase>   LEVEL5's search with only the half-second cap and
 //                           no node budget; counter "depth" (completed plies),
 //                           and the same with LEVEL5's own node budget
@@ -11,6 +14,8 @@
 // Phases: the initial position, a middle game and an endgame, the upper side
 // (the computer) to move.
 #include <benchmark/benchmark.h>
+
+#include <ctime>
 
 #include "computer/engine_bridge.h"
 #include "engine/movegen.h"
@@ -23,9 +28,15 @@ using namespace zelkora;
 
 const char* const PHASES[3][2] = {
     {"opening", "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w -"},
-    {"middle", "1nsg1g1n1/1r1k2sbl/l1p2pp1p/pp1pp2p1/9/1P1PP3P/P1PK1PPP1/1B2GGSRL/LNS4N1 w -"},
-    {"endgame", "4k4/9/3G1g3/9/4P4/2b6/9/9/6K2 w RSNrsnp"},
+    {"middle", "ln1gk1snl/1r1s1g3/p1pppp1pp/1p4p2/9/9/PPNPPPPPP/1BSGKR3/L4GSNL w Bp"},
+    {"endgame", "3gk4/9/2p1p4/9/9/9/4P1P2/9/4KG3 w SNsn"},
 };
+
+double threadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+}
 
 engine::Position phase(int i) {
     zelkora::Position parsed;
@@ -41,15 +52,18 @@ void searchNps(benchmark::State& state) {
     limits.nodes = 2000000;
     limits.seconds = 1e9;
     std::uint64_t nodes = 0;
-    double seconds = 0;
+    double seconds = 0, cpu = 0;
     int depth = 0;
     for (auto _ : state) {
+        const double start = threadSeconds();
         const engine::SearchResult r = searcher.search(p, limits);
+        cpu += threadSeconds() - start;
         nodes += r.nodes;
         seconds += r.seconds;
         depth = r.depth;
     }
-    state.counters["nps"] = static_cast<double>(nodes) / seconds;
+    state.counters["nps"] = static_cast<double>(nodes) / cpu;
+    state.counters["nps_wall"] = static_cast<double>(nodes) / seconds;
     state.counters["depth"] = depth;
     state.SetLabel(PHASES[state.range(0)][0]);
 }
@@ -57,8 +71,14 @@ void searchNps(benchmark::State& state) {
 void perftLeaves(benchmark::State& state) {
     engine::Position p = phase(static_cast<int>(state.range(0)));
     std::uint64_t leaves = 0;
-    for (auto _ : state) leaves += engine::perft(p, 3);
-    state.counters["leaves/s"] = benchmark::Counter(static_cast<double>(leaves), benchmark::Counter::kIsRate);
+    double cpu = 0;
+    for (auto _ : state) {
+        const double start = threadSeconds();
+        leaves += engine::perft(p, 4);
+        cpu += threadSeconds() - start;
+    }
+    state.counters["leaves"] = static_cast<double>(leaves);
+    state.counters["leaves/s"] = static_cast<double>(leaves) / cpu;
     state.SetLabel(PHASES[state.range(0)][0]);
 }
 

@@ -139,7 +139,9 @@ MatchGame playMatchGame(int a, int b, int index, std::uint64_t seed) {
         engine::Move m;
         bool found;
         if (level >= FIRST_SEARCH_LEVEL) {
-            const engine::SearchResult r = searcher.search(p, searchLimits(level));
+            engine::SearchLimits limits = searchLimits(level);
+            limits.seconds = 1e9;   // the node budget alone: the same games on any machine
+            const engine::SearchResult r = searcher.search(p, limits);
             found = r.valid;
             m = r.best;
         } else {

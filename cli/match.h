@@ -5,7 +5,8 @@
 // two games of a pair alternate who moves first. Before each move the position
 // is turned round so the side to move is the upper side, the computer's, and
 // the level of that side chooses: levels 1 to 3 by the window's one-ply search
-// (no wait), LEVEL4 and LEVEL5 by the search core with their budgets. The game
+// (no wait), LEVEL4 and LEVEL5 by the search core with their node budgets and
+// without the half-second cap, so a match repeats on any machine. The game
 // ends as the window ends a game against the computer, seen from the side to
 // move: a taken king wins for its owner, a mated king (the window's mate test,
 // after every move) wins for its owner, a side without a move loses; 300 plies

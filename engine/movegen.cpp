@@ -7,10 +7,7 @@
 
 namespace zelkora::engine {
 
-const Tables& tables() {
-    static const Tables t;
-    return t;
-}
+const Tables TABLES;
 
 namespace {
 
@@ -111,10 +108,8 @@ void generate(const Position& p, MoveList& list, bool expand) {
             bestSq = to;
         }
     };
-    for (int from = square(1, 1); from <= square(9, 9); ++from) {
-        const int c = b[from];
-        if (!pieceCode(c) || !owns(side, c)) continue;
-        const PieceMoves& pm = movesOf(c);
+    p.forEachPiece(side, [&](int from) {
+        const PieceMoves& pm = movesOf(b[from]);
         for (int i = 0; i < pm.nstep; ++i) {
             const int to = from + pm.step[i];
             const int t = b[to];
@@ -132,7 +127,7 @@ void generate(const Position& p, MoveList& list, bool expand) {
                 list.add(Move{std::uint8_t(from), std::uint8_t(to), 0, 0});
             }
         }
-    }
+    });
     if (anyCapture) {
         // The upper side always takes on the strongest square; the lower side
         // may take any capturable piece while they all share one code.

@@ -62,7 +62,8 @@ struct Tables {
 };
 
 
-const Tables& tables();
-inline const PieceMoves& movesOf(int code) { return tables().moves[code + 950]; }
+// Built before main() runs; nothing uses it during static initialisation.
+extern const Tables TABLES;
+inline const PieceMoves& movesOf(int code) { return TABLES.moves[code + 950]; }
 
 }  // namespace zelkora::engine

@@ -78,6 +78,7 @@ void Position::clear() {
     }
     std::memset(hand, 0, sizeof hand);
     std::memset(pawns, 0, sizeof pawns);
+    std::memset(occ, 0, sizeof occ);
     king[0] = king[1] = 0;
     side = LOWER;
     key = computeKey();
@@ -90,6 +91,8 @@ void Position::put(int x, int y, int code) {
     if (old == -PAWN) --pawns[LOWER][x];
     if (old == KING && king[UPPER] == sq) king[UPPER] = 0;
     if (old == -KING && king[LOWER] == sq) king[LOWER] = 0;
+    if (old != EMPTY) clearBit(sideOf(old), sq);
+    if (code != EMPTY) setBit(sideOf(code), sq);
     board[sq] = static_cast<std::int16_t>(code);
     if (code == PAWN) ++pawns[UPPER][x];
     if (code == -PAWN) ++pawns[LOWER][x];
@@ -148,10 +151,12 @@ void Position::make(const Move& m, Undo& u) {
         u.moved = static_cast<std::int16_t>(moved);
         key ^= K.piece[pieceIndex(moved)][from];
         board[from] = EMPTY;
+        clearBit(side, from);
         if (moved == PAWN || moved == -PAWN) --pawns[side][fileOf(from)];
         if (moved == KING || moved == -KING) king[side] = to;
         const int cap = u.captured;
         if (cap != EMPTY) {
+            clearBit(side ^ 1, to);
             key ^= K.piece[pieceIndex(cap)][to];
             const int kind = kindOf(cap);
             if (kind) {
@@ -164,6 +169,7 @@ void Position::make(const Move& m, Undo& u) {
         }
     }
     board[to] = static_cast<std::int16_t>(after);
+    setBit(side, to);
     key ^= K.piece[pieceIndex(after)][to];
     if (after == PAWN || after == -PAWN) ++pawns[side][fileOf(to)];
     side ^= 1;
@@ -177,15 +183,18 @@ void Position::unmake(const Undo& u) {
     const int after = board[to];
     if (after == PAWN || after == -PAWN) --pawns[side][fileOf(to)];
     board[to] = u.captured;
+    clearBit(side, to);
     if (m.isDrop()) {
         ++hand[side][m.kind];
     } else {
         const int moved = u.moved;
         board[m.from] = static_cast<std::int16_t>(moved);
+        setBit(side, m.from);
         if (moved == PAWN || moved == -PAWN) ++pawns[side][fileOf(m.from)];
         if (moved == KING || moved == -KING) king[side] = m.from;
         const int cap = u.captured;
         if (cap != EMPTY) {
+            setBit(side ^ 1, to);
             const int kind = kindOf(cap);
             if (kind) --hand[side][kind];
             if (cap == PAWN || cap == -PAWN) ++pawns[side ^ 1][fileOf(to)];

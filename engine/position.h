@@ -64,6 +64,15 @@ public:
     int king[2] = {0, 0};      // king squares, 0 when the king is not on the board
     std::uint8_t pawns[2][10]; // unpromoted pawns per column
     std::uint64_t key = 0;
+    // Occupied squares per side, one bit per square index (two words).
+    std::uint64_t occ[2][2];
+
+    // Calls f(square) for every square holding a piece of `s`, in scan order.
+    template <typename F>
+    void forEachPiece(int s, F f) const {
+        for (int w = 0; w < 2; ++w)
+            for (std::uint64_t m = occ[s][w]; m; m &= m - 1) f(w * 64 + __builtin_ctzll(m));
+    }
 
     // Empties board and hands; the lower side to move.
     void clear();
@@ -82,6 +91,10 @@ public:
 
     // Full recomputation of the key (for checks of the incremental one).
     std::uint64_t computeKey() const;
+
+private:
+    void setBit(int s, int sq) { occ[s][sq >> 6] |= std::uint64_t(1) << (sq & 63); }
+    void clearBit(int s, int sq) { occ[s][sq >> 6] &= ~(std::uint64_t(1) << (sq & 63)); }
 };
 
 }  // namespace zelkora::engine

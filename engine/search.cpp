@@ -62,7 +62,6 @@ bool Searcher::outOfBudget() {
 }
 
 void Searcher::order(const Position& p, MoveList& list, std::uint32_t ttMove, int ply) {
-    int keys[1200];
     for (int i = 0; i < list.n; ++i) {
         const Move& m = list.m[i];
         const std::uint32_t packed = m.pack();
@@ -72,21 +71,26 @@ void Searcher::order(const Position& p, MoveList& list, std::uint32_t ttMove, in
         else if (ply < 128 && packed == killers_[ply][0]) k = 1 << 27;
         else if (ply < 128 && packed == killers_[ply][1]) k = (1 << 27) - 1;
         else k = history_[p.side][m.from][m.to] + (m.promote ? 16 : 0);
-        keys[i] = k;
+        keys_[ply][i] = k;
     }
-    // Insertion sort, highest key first; stable, so equal keys keep the
-    // generation order and the search stays deterministic.
-    for (int i = 1; i < list.n; ++i) {
-        const Move m = list.m[i];
-        const int k = keys[i];
-        int j = i - 1;
-        for (; j >= 0 && keys[j] < k; --j) {
-            list.m[j + 1] = list.m[j];
-            keys[j + 1] = keys[j];
-        }
-        list.m[j + 1] = m;
-        keys[j + 1] = k;
+}
+
+// Brings the best remaining move to place i (the first of equal keys, so the
+// order, and the search, stay deterministic).
+void Searcher::pick(MoveList& list, int i, int ply) {
+    int* keys = keys_[ply];
+    int best = i;
+    for (int j = i + 1; j < list.n; ++j)
+        if (keys[j] > keys[best]) best = j;
+    if (best == i) return;
+    const Move m = list.m[best];
+    const int k = keys[best];
+    for (int j = best; j > i; --j) {
+        list.m[j] = list.m[j - 1];
+        keys[j] = keys[j - 1];
     }
+    list.m[i] = m;
+    keys[i] = k;
 }
 
 int Searcher::quiesce(Position& p, int alpha, int beta, int ply, int qdepth) {
@@ -97,8 +101,7 @@ int Searcher::quiesce(Position& p, int alpha, int beta, int ply, int qdepth) {
     if (enemyKing != 0 && reach.of[me][enemyKing]) return -(WIN - ply);
     // A capture is compulsory when the side to move reaches an enemy piece.
     bool forced = false;
-    for (int sq = square(1, 1); sq <= square(9, 9) && !forced; ++sq)
-        forced = reach.of[me][sq] && p.board[sq] != EMPTY && p.board[sq] != OFF && owns(you, p.board[sq]);
+    p.forEachPiece(you, [&](int sq) { forced = forced || reach.of[me][sq]; });
     if (!forced || qdepth >= MAX_QDEPTH || ply >= MAX_PLY) {
         // A free king, attacked or one step from a square the enemy reaches,
         // wins: the enemy must take it.
@@ -156,6 +159,7 @@ int Searcher::negamax(Position& p, int depth, int alpha, int beta, int ply) {
     int best = -WIN - 1;
     std::uint32_t bestMove = 0;
     for (int i = 0; i < list.n; ++i) {
+        pick(list, i, ply);
         const Move& m = list.m[i];
         Undo u;
         const int mover = p.side;

@@ -51,10 +51,12 @@ private:
     int negamax(Position& p, int depth, int alpha, int beta, int ply);
     int quiesce(Position& p, int alpha, int beta, int ply, int qdepth);
     void order(const Position& p, MoveList& list, std::uint32_t ttMove, int ply);
+    void pick(MoveList& list, int i, int ply);
     bool outOfBudget();
 
     std::vector<Entry> table_;
     std::uint32_t killers_[128][2];
+    int keys_[128][1200];
     std::int32_t history_[2][121][121];
     std::uint64_t nodes_ = 0;
     std::uint64_t budget_ = 0;
