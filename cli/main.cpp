@@ -2,6 +2,7 @@
 // scripting and for checking the rules against other implementations.
 //
 //   zelkora-cli <subcommand> [arguments] < positions
+//   zelkora-cli --help | --version
 //
 // Each subcommand answers its input lines one by one (see cli/commands.h);
 // this file only holds the table of subcommands and picks one by name.
