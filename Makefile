@@ -4,14 +4,16 @@
 #   make bench       benchmarks (Google Benchmark)
 #   make screenshot  offscreen pictures of the window in build/screens
 #   make fuzz        fuzz the record reader (clang, libFuzzer; not part of test)
+#   make sanitize    build and run every test under ASan + UBSan (own build folder)
 
 BUILD     ?= build
 FUZZ_TIME ?= 60
 PACKAGES  := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libopenal-dev libsndfile1-dev \
              libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-mincho
 HEADLESS  := QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null
+SANITIZERS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps configure build run test bench screenshot fuzz clean
+.PHONY: all deps configure build run test sanitize bench screenshot fuzz clean
 
 all: build
 
@@ -40,6 +42,13 @@ run: build
 test: build
 	cd $(BUILD) && $(HEADLESS) ctest --output-on-failure -j2
 
+# -O1 keeps the sanitized suite quick to build and to run.
+sanitize: deps
+	@test -f $(BUILD)-sanitize/build.ninja || cmake -S . -B $(BUILD)-sanitize -G Ninja -DZELKORA_SANITIZE=ON \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g" "-DCMAKE_C_FLAGS_RELWITHDEBINFO=-O1 -g"
+	cmake --build $(BUILD)-sanitize
+	cd $(BUILD)-sanitize && $(HEADLESS) $(SANITIZERS) ctest --output-on-failure -j2
+
 bench: build
 	$(BUILD)/bin/zelkora_bench
 
@@ -55,4 +64,4 @@ fuzz: deps
 	$(BUILD)-fuzz/bin/fuzz_record_reader -max_total_time=$(FUZZ_TIME) $(BUILD)-fuzz/corpus
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-sanitize
