@@ -6,6 +6,7 @@
 #   make fuzz        fuzz the record reader (clang, libFuzzer; not part of test)
 #   make install     install under PREFIX (default /usr/local), DESTDIR honoured
 #   make package     a Debian package zelkora_<version>_<arch>.deb in this folder
+#   make sanitize    build and run every test under ASan + UBSan (own build folder)
 
 BUILD     ?= build
 PREFIX    ?= /usr/local
@@ -15,8 +16,9 @@ PACKAGES  := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libopenal-d
              libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-mincho qt6-translations-l10n \
              desktop-file-utils appstream dpkg-dev
 HEADLESS  := QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null
+SANITIZERS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps configure build run test bench screenshot fuzz install package clean
+.PHONY: all deps configure build run test sanitize bench screenshot fuzz install package clean
 
 all: build
 
@@ -45,6 +47,13 @@ run: build
 test: build
 	cd $(BUILD) && $(HEADLESS) ctest --output-on-failure -j2
 
+# -O1 keeps the sanitized suite quick to build and to run.
+sanitize: deps
+	@test -f $(BUILD)-sanitize/build.ninja || cmake -S . -B $(BUILD)-sanitize -G Ninja -DZELKORA_SANITIZE=ON \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g" "-DCMAKE_C_FLAGS_RELWITHDEBINFO=-O1 -g"
+	cmake --build $(BUILD)-sanitize
+	cd $(BUILD)-sanitize && $(HEADLESS) $(SANITIZERS) ctest --output-on-failure -j2
+
 bench: build
 	$(BUILD)/bin/zelkora_bench
 
@@ -67,4 +76,4 @@ package: build
 	mv $(BUILD)/zelkora_*.deb .
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-sanitize

@@ -19,7 +19,7 @@
 #include "display/qt/qt_window.h"
 #include "display/qt/record_panel.h"
 #include "display/qt/steady_clock.h"
-#include "game/disk_files.h"
+#include "platform/disk_files.h"
 #include "sound/loader.h"
 
 namespace zelkora {

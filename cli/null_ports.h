@@ -71,7 +71,9 @@ public:
 class NullFiles : public Files {
 public:
     bool exists(const std::string&) const override { return false; }
-    bool readAll(const std::string&, std::vector<std::uint8_t>&) const override { return false; }
+    ReadResult readAll(const std::string&, std::size_t, std::vector<std::uint8_t>&) const override {
+        return ReadResult::Unreadable;
+    }
     bool writeAll(const std::string&, const std::vector<std::uint8_t>&) override { return false; }
 };
 

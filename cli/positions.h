@@ -25,6 +25,11 @@ std::unique_ptr<Form1> freshForm(NullPorts& ports);
 int forEachPosition(std::istream& in, std::ostream& out,
                     const std::function<void(Form1& form, std::string& text)>& answer);
 
+// `text` with control bytes, backslashes and bytes that are not well-formed
+// UTF-8 written as \xHH, so an error line never carries a raw NUL or broken
+// text; printable ASCII and whole UTF-8 characters stay as they are.
+std::string escapedBytes(const std::string& text);
+
 // Appends the decimal form of `value`.
 void appendInt(std::string& text, int value);
 

@@ -5,7 +5,8 @@
 // same check and the same position change as "進" in the game, so a record
 // that replays here replays there. The side field is always "b"; the move
 // number field counts the entries applied. The first entry "進" would refuse
-// prints "error: <reason>" and ends the replay with status 1.
+// prints "error: <reason>" and ends the replay with status 1; so does a file
+// that cannot be read, is larger than a record can be, or is no record at all.
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,7 +14,7 @@
 #include "cli/commands.h"
 #include "cli/null_ports.h"
 #include "cli/positions.h"
-#include "game/disk_files.h"
+#include "platform/disk_files.h"
 #include "game/sfen.h"
 #include "records/record_format.h"
 #include "records/replay_steps.h"
@@ -27,8 +28,11 @@ constexpr int HEADER_LINES = 3;
 
 std::string faultReason(EntryFault fault, int n) {
     std::string reason = "entry " + std::to_string(n) + " (line " + std::to_string(n + HEADER_LINES) + "): ";
-    return reason + (fault == EntryFault::EmptyHand ? "drop of a piece the hand does not hold"
-                                                    : "square off the board");
+    switch (fault) {
+    case EntryFault::EmptyHand: return reason + "drop of a piece the hand does not hold";
+    case EntryFault::Mismatch: return reason + "does not match the board";
+    default: return reason + "square off the board";
+    }
 }
 
 }  // namespace
@@ -40,11 +44,16 @@ int replayCommand(const Args& args, std::istream&, std::ostream& out, std::ostre
     }
     const std::string& path = args[0];
     std::vector<std::uint8_t> bytes;
-    if (!DiskFiles().readAll(path, bytes)) {
-        out << "error: cannot read " << path << "\nend\n";
+    const ReadResult read = DiskFiles().readAll(path, RECORD_MAX_BYTES, bytes);
+    const LoadedRecord record = readRecord(bytes);
+    std::string refusal;
+    if (read == ReadResult::Unreadable) refusal = "cannot read ";
+    else if (read == ReadResult::TooLarge) refusal = "larger than any record (" + std::to_string(RECORD_MAX_BYTES) + " bytes): ";
+    else if (!record.isRecord) refusal = "not a record file: ";
+    if (!refusal.empty()) {
+        out << "error: " << refusal << escapedBytes(path) << "\nend\n";
         return 1;
     }
-    const LoadedRecord record = readRecord(bytes);
     if (record.truncated)
         err << "zelkora-cli: " << path << " holds more than " << MoveList::MAX << " moves; the rest is not read\n";
 
@@ -56,7 +65,7 @@ int replayCommand(const Args& args, std::istream&, std::ostream& out, std::ostre
     int status = 0;
     int applied = 0;
     for (const MoveRecord& m : record.moves) {
-        if (EntryFault fault = entryFault(m, form->hands); fault != EntryFault::None) {
+        if (EntryFault fault = entryFault(m, form->board, form->hands); fault != EntryFault::None) {
             out << "error: " << faultReason(fault, applied + 1) << "\n";
             status = 1;
             break;

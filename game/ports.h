@@ -7,6 +7,7 @@
 // the reference scale); the conversion to pixels happens in the canvas only.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -112,14 +113,21 @@ public:
     virtual void quit() = 0;                                 // ends the program
 };
 
+enum class ReadResult { Ok, Unreadable, TooLarge };
+
 // Reading and writing the small files the game uses, by path (UTF-8).
 class Files {
 public:
     virtual ~Files() = default;
+    // A regular file stands at `path`.
     virtual bool exists(const std::string& path) const = 0;
-    // Whole file; false when it cannot be read.
-    virtual bool readAll(const std::string& path, std::vector<std::uint8_t>& bytes) const = 0;
-    // Replaces the file atomically (temporary file then rename); false on failure.
+    // The whole file when it is a regular file of at most `limit` bytes. A file
+    // larger than that is not read at all (TooLarge); a missing file, a folder,
+    // a FIFO or a read error give Unreadable. `bytes` is empty unless Ok.
+    virtual ReadResult readAll(const std::string& path, std::size_t limit,
+                               std::vector<std::uint8_t>& bytes) const = 0;
+    // Replaces the file's contents as one step: the old contents stay whole
+    // when the write fails. False on failure.
     virtual bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
 };
 

@@ -22,6 +22,15 @@ int codeOfLetter(char c) {
     }
 }
 
+// Pieces of each hand kind (1..7) in one set for both players, and kings.
+constexpr int SET_PIECES[8] = {0, 18, 4, 4, 4, 4, 2, 2};
+constexpr int SET_KINGS = 2;
+const char* const KIND_NAMES[8] = {"", "pawns", "lances", "knights", "silvers", "golds", "bishops", "rooks"};
+
+std::string tooMany(int kind) {
+    return std::string("more ") + KIND_NAMES[kind] + " than a set holds (" + std::to_string(SET_PIECES[kind]) + ")";
+}
+
 bool promotable(int code) {
     return code == UE_HU || code == UE_KYOU || code == UE_KEI || code == UE_GIN ||
            code == UE_KAKU || code == UE_SYA;
@@ -75,6 +84,8 @@ bool parseHands(const std::string& field, Hands& hands, std::string& error) {
         if (kind == 0) { error = std::string("bad hand piece '") + c + "'"; return false; }
         int n = haveCount ? count : 1;
         if (n < 1) { error = "hand count 0"; return false; }
+        // Checked as the counts add up, so no sum can overflow.
+        if (hands.lower[kind] + hands.upper[kind] + n > SET_PIECES[kind]) { error = tooMany(kind); return false; }
         if (std::isupper(static_cast<unsigned char>(c))) {
             hands.lower[kind] += n;
             hands.lowerTotal += n;
@@ -120,6 +131,22 @@ bool parseSfen(const std::string& line, Position& position, std::string& error) 
         for (char c : fields[3])
             if (!std::isdigit(static_cast<unsigned char>(c))) { error = "bad move number"; return false; }
     }
+    return true;
+}
+
+bool withinOneSet(const Position& position, std::string& error) {
+    int pieces[8] = {};
+    int kings = 0;
+    for (int k = 1; k <= 7; ++k) pieces[k] = position.hands.lower[k] + position.hands.upper[k];
+    for (int x = 1; x <= BOARD_SIZE; ++x)
+        for (int y = 1; y <= BOARD_SIZE; ++y) {
+            const int code = position.board.at(x, y);
+            if (code == UE_OU || code == SITA_OU) ++kings;
+            else if (code != EMPTY) ++pieces[handKind(code)];
+        }
+    for (int k = 1; k <= 7; ++k)
+        if (pieces[k] > SET_PIECES[k]) { error = tooMany(k); return false; }
+    if (kings > SET_KINGS) { error = "more kings than a set holds (2)"; return false; }
     return true;
 }
 

@@ -23,6 +23,12 @@ struct Position {
 // Parses one line; on failure answers false and says why in `error`.
 bool parseSfen(const std::string& line, Position& position, std::string& error);
 
+// Whether board and hands together hold no more pieces of a kind than one
+// set (18 pawns, 4 lances, knights, silvers and golds, 2 bishops, rooks and
+// kings); says which kind is over in `error`. parseSfen itself only keeps the
+// hand counts of a kind within one set, so test positions may add pieces.
+bool withinOneSet(const Position& position, std::string& error);
+
 // Writes board, side ('b' or 'w'), hands (R B G S N L P, lower side first, a
 // count only above 1, '-' when both are empty) and the move number.
 std::string formatSfen(const Board& board, const Hands& hands, bool lowerToMove, int moveNumber);

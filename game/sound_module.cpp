@@ -7,6 +7,14 @@
 
 namespace zelkora {
 
+namespace {
+
+// The sound library takes an image's length as a 32-bit count; the game's
+// waves are far smaller than this.
+constexpr std::size_t WAVE_LIMIT = 64u << 20;
+
+}  // namespace
+
 void Form1::InitSound(std::int32_t window) {
     sounds.device = io.sound->dsInitialize(window);
     if (sounds.device == 0) ShowSoundError("Direct Soundインターフェースが作成できません。");
@@ -18,7 +26,7 @@ std::int32_t Form1::LoadSound(const std::string& fileName, std::int32_t flags) {
     const std::string path = pathIn(io.places.soundFolder, fileName);
     if (!io.files->exists(path)) return 0;
     std::vector<std::uint8_t> image;
-    if (!io.files->readAll(path, image)) {
+    if (io.files->readAll(path, WAVE_LIMIT, image) != ReadResult::Ok) {
         ShowSoundError("ファイル " + path + " を読み込めません。");
         return 0;
     }

@@ -1,5 +1,6 @@
 // Start-up, a new game, the end-of-game dialogue and shutdown.
 #include "game/Form1.h"
+#include "game/sound_table.h"
 
 namespace zelkora {
 
@@ -12,12 +13,10 @@ void Form1::Form_Load() {
     if (!sounds.opened) {
         sounds.opened = true;
         InitSound(io.window ? io.window->handle() : 0);
-        sounds.other = LoadSound("その他.wav", 3);
-        sounds.refusal = LoadSound("禁止.wav", 3);
-        sounds.placed = LoadSound("駒打音.wav", 3);
-        sounds.bgm = LoadSound("BGM.wav", 1);
+        for (const SoundEntry& s : SOUNDS) sounds.*s.handle = LoadSound(s.file, s.flags);
     }
-    io.sound->dsPlayLooping(sounds.bgm);
+    for (const SoundEntry& s : SOUNDS)
+        if (s.looping) io.sound->dsPlayLooping(sounds.*s.handle);
 
     // 2. Flags and counters.
     flags.recordMode = 0;

@@ -21,6 +21,7 @@ constexpr double LOWER_TEXT_C = 13, LOWER_TEXT_R = 3;
 
 std::string faultText(EntryFault fault, int n) {
     if (fault == EntryFault::EmptyHand) return "棋譜の" + std::to_string(n) + "手目の持駒がありません";
+    if (fault == EntryFault::Mismatch) return "棋譜の" + std::to_string(n) + "手目は盤面と合いません";
     return "棋譜の" + std::to_string(n) + "手目は盤の外を指しています";
 }
 
@@ -42,7 +43,7 @@ void Form1::AFTER_Click() {
     // A damaged record may hold an entry that cannot be applied: refuse it
     // before anything changes.
     const MoveRecord& m = moves.entry[moves.count + 1];
-    if (EntryFault fault = entryFault(m, hands); fault != EntryFault::None) {
+    if (EntryFault fault = entryFault(m, board, hands); fault != EntryFault::None) {
         playSound(sounds.refusal);
         io.dialogs->message(faultText(fault, moves.count + 1), "進む");
         return;

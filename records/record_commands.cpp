@@ -3,7 +3,8 @@
 //
 // Saving writes the whole record through the file port, which replaces the
 // file only when the new one is complete. Loading reads the whole file before
-// anything is reset, so a record that cannot be read leaves the game as it was.
+// anything is reset, so a record that cannot be read, is larger than any record
+// can be, or is not a record at all leaves the game as it was.
 // After loading, the board stands at the initial position with the record's
 // moves waiting for "進" (move count 0, replay position = moves read).
 #include <string>
@@ -79,8 +80,9 @@ void Form1::Command1_Click() {
     const std::vector<std::uint8_t> bytes =
         writeRecord(io.panel->text(FIELD_GAME), upperName, lowerName, moves, moves.count);
 
+    // A folder separator in the name would save outside the chosen folder.
     const std::string path = io.panel->folder() + "/" + fileName + EXTENSION;
-    if (!io.files->writeAll(path, bytes)) {
+    if (fileName.find('/') != std::string::npos || !io.files->writeAll(path, bytes)) {
         io.dialogs->message("棋譜ﾌｧｲﾙを作成できません\r" + path, "棋譜保存");
         return;
     }
@@ -94,11 +96,21 @@ void Form1::Command1_Click() {
 void Form1::File1_Click(const std::string& fileName) {
     const std::string path = io.panel->folder() + "/" + fileName;
     std::vector<std::uint8_t> bytes;
-    if (!io.files->readAll(path, bytes)) {
+    switch (io.files->readAll(path, RECORD_MAX_BYTES, bytes)) {
+    case ReadResult::Ok: break;
+    case ReadResult::Unreadable:
         io.dialogs->message("棋譜ﾌｧｲﾙを開けません\r" + path, "棋譜");
+        return;
+    case ReadResult::TooLarge:
+        io.dialogs->message("棋譜ﾌｧｲﾙとしては大きすぎます\r" + path, "棋譜読込");
         return;
     }
     const LoadedRecord record = readRecord(bytes);
+    if (!record.isRecord) {
+        playSound(sounds.refusal);
+        io.dialogs->message("棋譜ﾌｧｲﾙではありません", "棋譜読込");
+        return;
+    }
 
     描画_可視(false, false, false);
     Form_Load();
@@ -113,10 +125,6 @@ void Form1::File1_Click(const std::string& fileName) {
     moves.moveNumber = 0;
     moves.replay = n;
 
-    if (n == 0) {
-        io.dialogs->message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
-        return;
-    }
     io.dialogs->message(" 読み込みました", "棋譜");
     if (record.truncated)
         io.dialogs->message("棋譜ﾌｧｲﾙが" + std::to_string(MoveList::MAX) + "手を超えています\r" +

@@ -1,5 +1,7 @@
 #include "records/record_format.h"
 
+#include <algorithm>
+
 #include "game/sjis.h"
 
 namespace zelkora {
@@ -18,6 +20,18 @@ void appendLine(std::vector<std::uint8_t>& out, const std::string& bytes) {
     out.insert(out.end(), bytes.begin(), bytes.end());
     out.push_back('\r');
     out.push_back('\n');
+}
+
+// The first `max` bytes of a Shift_JIS text, never half a character.
+std::string clipped(const std::string& sjis, std::size_t max) {
+    std::size_t end = 0;
+    while (end < sjis.size()) {
+        const auto lead = static_cast<unsigned char>(sjis[end]);
+        const std::size_t width = (lead >= 0x81 && lead <= 0x9f) || (lead >= 0xe0 && lead <= 0xfc) ? 2 : 1;
+        if (end + width > max) break;
+        end += width;
+    }
+    return sjis.substr(0, std::min(end, sjis.size()));
 }
 
 std::string oneLine(std::string text) {
@@ -47,9 +61,8 @@ std::string formatMoveLine(const MoveRecord& m) {
 std::vector<std::uint8_t> writeRecord(const std::string& gameName, const std::string& upperName,
                                       const std::string& lowerName, const MoveList& moves, int count) {
     std::vector<std::uint8_t> out;
-    appendLine(out, toShiftJis(oneLine(gameName)));
-    appendLine(out, toShiftJis(oneLine(upperName)));
-    appendLine(out, toShiftJis(oneLine(lowerName)));
+    for (const std::string* header : {&gameName, &upperName, &lowerName})
+        appendLine(out, clipped(toShiftJis(oneLine(*header)), RECORD_HEADER_MAX));
     if (count > MoveList::MAX) count = MoveList::MAX;
     for (int n = 1; n <= count; ++n) appendLine(out, formatMoveLine(moves.entry[n]));
     return out;
@@ -114,7 +127,7 @@ LoadedRecord readRecord(const std::vector<std::uint8_t>& bytes) {
     std::string line;
     for (std::string& header : record.header) {
         reader.読込_棋譜ファイル(line);
-        header = fromShiftJis(line);
+        header = fromShiftJis(clipped(line, RECORD_HEADER_MAX));
     }
     while (reader.読込_棋譜ファイル(line)) {
         if (record.moves.size() >= static_cast<std::size_t>(MoveList::MAX)) {
@@ -122,7 +135,8 @@ LoadedRecord readRecord(const std::vector<std::uint8_t>& bytes) {
             break;
         }
         MoveRecord m = parseMoveLine(line);
-        if (!entryOnBoard(m)) record.unusableLines.push_back(reader.linesRead());
+        if (entryOnBoard(m)) record.isRecord = true;
+        else record.unusableLines.push_back(reader.linesRead());
         record.moves.push_back(m);
     }
     return record;

@@ -24,14 +24,27 @@
 
 namespace zelkora {
 
+// ---- Size ----
+
+// The longest header line the writer writes and the reader keeps, in bytes
+// of Shift_JIS (a longer one is cut at a character boundary).
+constexpr std::size_t RECORD_HEADER_MAX = 1024;
+constexpr std::size_t RECORD_MOVE_LINE = 17;
+// The largest record file there can be: three header lines and
+// MoveList::MAX move lines, every line with its CR LF. A larger file is
+// refused before it is read.
+constexpr std::size_t RECORD_MAX_BYTES =
+    3 * (RECORD_HEADER_MAX + 2) + static_cast<std::size_t>(MoveList::MAX) * (RECORD_MOVE_LINE + 2);
+
 // ---- Writer ----
 
 // The 17-column line of one move (ASCII, without the line end).
 std::string formatMoveLine(const MoveRecord& move);
 
-// The whole file: the three header lines (UTF-8, converted to Shift_JIS) and
-// entries 1..count of `moves`, CR LF after every line. Line breaks inside a
-// header text would split the file's lines, so they are written as blanks.
+// The whole file: the three header lines (UTF-8, converted to Shift_JIS, cut
+// to RECORD_HEADER_MAX bytes) and entries 1..count of `moves`, CR LF after
+// every line. Line breaks inside a header text would split the file's lines,
+// so they are written as blanks.
 std::vector<std::uint8_t> writeRecord(const std::string& gameName, const std::string& upperName,
                                       const std::string& lowerName, const MoveList& moves, int count);
 
@@ -67,8 +80,13 @@ MoveRecord parseMoveLine(const std::string& line);
 bool entryOnBoard(const MoveRecord& move);
 
 struct LoadedRecord {
-    // The three header lines as the game draws them (UTF-8). A file shorter
-    // than three lines repeats the last line read (empty before the first).
+    // Whether the bytes are a record at all: a fourth line at least, and among
+    // the lines from the fourth on one move line that lies on the board. A
+    // picture renamed to ".棋譜" or a header without moves is not.
+    bool isRecord = false;
+    // The three header lines as the game draws them (UTF-8), each at most
+    // RECORD_HEADER_MAX bytes of the file. A file shorter than three lines
+    // repeats the last line read (empty before the first).
     std::string header[3];
     std::vector<MoveRecord> moves;     // at most MoveList::MAX entries
     bool truncated = false;            // the file held more move lines than that

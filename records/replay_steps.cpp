@@ -29,12 +29,31 @@ void moveCaptured(Hands& hands, int captured, int delta) {
 
 bool isBoardMove(const MoveRecord& m) { return m.fromX >= 1 && m.fromX <= BOARD_SIZE; }
 
+bool sameSide(int a, int b) { return (isLower(a) && isLower(b)) || (isUpper(a) && isUpper(b)); }
+
+// The promoted form of a piece that can promote, else 0.
+int promoted(int code) {
+    const int kind = handKind(code);
+    if (kind == 0 || kind == 5 || code != (code < 0 ? -kindCode(kind) : kindCode(kind))) return 0;
+    return code < 0 ? code - 1 : code + 1;
+}
+
+bool fitsPosition(const MoveRecord& m, bool boardMove, const Board& board) {
+    if (!isLower(m.before) && !isUpper(m.before)) return false;
+    if (board.at(m.toX, m.toY) != m.captured) return false;
+    if (m.captured != EMPTY && sameSide(m.captured, m.before)) return false;
+    if (!boardMove) return m.after == m.before && m.captured == EMPTY;
+    if (board.at(m.fromX, m.fromY) != m.before) return false;
+    return m.after == m.before || (promoted(m.before) != 0 && m.after == promoted(m.before));
+}
+
 }  // namespace
 
-EntryFault entryFault(const MoveRecord& move, const Hands& hands) {
+EntryFault entryFault(const MoveRecord& move, const Board& board, const Hands& hands) {
     if (!entryOnBoard(move)) return EntryFault::OffBoard;
-    if (!isBoardMove(move) && handOf(hands, move.after)[handKind(move.after)] < 1) return EntryFault::EmptyHand;
-    return EntryFault::None;
+    const bool boardMove = isBoardMove(move);
+    if (!boardMove && handOf(hands, move.after)[handKind(move.after)] < 1) return EntryFault::EmptyHand;
+    return fitsPosition(move, boardMove, board) ? EntryFault::None : EntryFault::Mismatch;
 }
 
 void stepForward(Board& board, Hands& hands, const MoveRecord& m) {

@@ -2,9 +2,9 @@
 //
 // "進" (records/navigation.cpp) and the command-line replay both apply entries
 // through these functions, so a record replays the same way in both. An entry
-// is trusted as recorded: the captured field, not the board, says what goes
-// into the capturer's hand. Only entries without a fault may be applied; the
-// check keeps every write on the board and every hand count from going below 0.
+// is applied only when it fits the position (entryFault), so stepping can
+// neither create nor destroy a piece, writes only on the board and keeps
+// every hand count at 0 or more; "戻" then undoes it exactly.
 #pragma once
 
 #include "game/Form1.h"
@@ -15,10 +15,15 @@ enum class EntryFault {
     None,
     OffBoard,    // a square of the entry lies off the board (or no hand can hold the piece)
     EmptyHand,   // a drop from a hand that holds no piece of that kind
+    Mismatch,    // the entry does not fit the position: the source does not hold
+                 // the piece before, the target not the captured code, the piece
+                 // after is neither the piece before nor (board moves) its
+                 // promoted form, or the capture takes an own piece
 };
 
-// What keeps "進" from applying `move` with these hands.
-EntryFault entryFault(const MoveRecord& move, const Hands& hands);
+// What keeps "進" from applying `move` to this position. Every entry the game
+// itself records passes on the position it was made from.
+EntryFault entryFault(const MoveRecord& move, const Board& board, const Hands& hands);
 
 // "進": the source square emptied (or one piece of the dropped kind out of its
 // owner's hand), the target := piece after, the captured piece into the other

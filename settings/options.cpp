@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/Form1.h"
+#include "game/sound_table.h"
 #include "settings/background_table.h"
 
 namespace zelkora {
@@ -63,12 +64,12 @@ void Form1::VER_Click() {
 }
 
 void Form1::BGM_Click() {
-    if (io.menu->isChecked("BGM")) {
-        io.menu->setChecked("BGM", false);
-        io.sound->dsStop(sounds.bgm);
-    } else {
-        io.menu->setChecked("BGM", true);
-        io.sound->dsPlayLooping(sounds.bgm);
+    const bool on = !io.menu->isChecked("BGM");
+    io.menu->setChecked("BGM", on);
+    for (const SoundEntry& s : SOUNDS) {
+        if (!s.looping) continue;
+        if (on) io.sound->dsPlayLooping(sounds.*s.handle);
+        else io.sound->dsStop(sounds.*s.handle);
     }
 }
 

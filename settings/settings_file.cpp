@@ -17,6 +17,10 @@ namespace zelkora {
 
 namespace {
 
+// The file holds one short line; anything far larger is not this game's file
+// and is treated like an unreadable one.
+constexpr std::size_t SETTINGS_LIMIT = 4096;
+
 const BackgroundChoice& green() { return BACKGROUNDS[0]; }
 
 // The bytes of a settings file holding `line`.
@@ -52,7 +56,8 @@ void reportUnwritable(Form1& form, const std::string& path) {
 void Form1::読込_環境設定ファイル() {
     const std::string path = settingsPath(*this);
     std::vector<std::uint8_t> bytes;
-    const bool readable = io.files->exists(path) && io.files->readAll(path, bytes) && !bytes.empty();
+    const bool readable = io.files->exists(path) &&
+                          io.files->readAll(path, SETTINGS_LIMIT, bytes) == ReadResult::Ok && !bytes.empty();
     if (readable) {
         const std::string line = firstLine(bytes);
         for (const BackgroundChoice& choice : BACKGROUNDS) {
@@ -65,7 +70,8 @@ void Form1::読込_環境設定ファイル() {
         }
         return;
     }
-    // No file, an empty one or one that cannot be read: replaced by the green
+    // No file, an empty one, one that cannot be read (a folder, a read error)
+    // or a far too large one: replaced by the green
     // background. A folder that cannot be written leaves no file; the green
     // background is used all the same, and the player is told where.
     if (!io.files->writeAll(path, fileBytes(green().line))) reportUnwritable(*this, path);

@@ -1,6 +1,4 @@
 // The real message boxes, answered by a timer the way a player would click.
-#include <functional>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -19,19 +17,20 @@ struct SeenBox {
     QMessageBox::StandardButtons buttons;
 };
 
-// Waits for the modal box, notes what it shows, then presses `button`.
+// Waits for the modal box, notes what it shows, then presses `button`. The
+// polling timer belongs to the application, so it is freed even if no box comes.
 void answerWith(QMessageBox::StandardButton button, SeenBox& seen) {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [poll, button, &seen] {
+    auto* poll = new QTimer(QApplication::instance());
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, button, &seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) {
-            QTimer::singleShot(5, *poll);
-            return;
-        }
+        if (!box || !box->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
         seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
         box->button(button)->click();
-    };
-    QTimer::singleShot(0, *poll);
+    });
+    poll->start();
 }
 
 TEST(QtDialogs, YesNoBoxShowsTitleLinesAndAnswersNo) {

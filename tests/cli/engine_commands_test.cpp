@@ -28,7 +28,7 @@ TEST(Legal, WithoutACaptureItListsWhatMovesLists) {
     // nothing, so the core's list is the one of 移動チェック, line for line.
     const std::string positions =
         "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1\n"
-        "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w GP 1\n";
+        "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPP1/1B5R1/LNS1KGSNL w GP 1\n";
     const CliRun legal = run(legalCommand, {}, positions);
     EXPECT_EQ(legal.status, 0);
     EXPECT_EQ(legal.out, run(movesCommand, {}, positions).out);
@@ -42,7 +42,7 @@ TEST(Legal, ACompulsoryCaptureLeavesOnlyTheStrongestTarget) {
 }
 
 TEST(BestmoveSearchLevels, AnswerInTheRecordFormatAndAlwaysTheSame) {
-    const std::string position = "ln1g1g1nl/1r1s1k1b1/p1pppp1pp/1p4p2/9/2P3P2/PP1PPP1PP/1B1S1K1R1/LN1G1GSNL w Sp 1\n";
+    const std::string position = "ln1g1g1nl/1r1s1k1b1/p1pppp1pp/1p4p2/9/2P3P2/PP1PPP1PP/1B1S1K1R1/LN1G1GSNL w S 1\n";
     for (const char* level : {"4", "5"}) {
         const CliRun first = run(bestmoveCommand, {"--level", level}, position);
         EXPECT_EQ(first.status, 0);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "records/record_format.h"
 
 namespace zelkora::cli {
 namespace {
@@ -86,6 +87,9 @@ TEST_F(ReplayTest, StopsAtTheFirstEntryForwardWouldRefuse) {
         {"target off the board", " 3736 -10 -10   0\r\n 7370  10  10   0\r\n",
          "lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL b - 1\n"
          "error: entry 2 (line 5): square off the board\nend\n"},
+        {"king onto a pawn without taking it", " 3736 -10 -10   0\r\n 5957   0-950-950\r\n",
+         "lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL b - 1\n"
+         "error: entry 2 (line 5): does not match the board\nend\n"},
     };
     for (const Case& c : cases) {
         const Outcome r = run({write("r.棋譜", std::string(HEADER) + c.moves)});
@@ -94,15 +98,26 @@ TEST_F(ReplayTest, StopsAtTheFirstEntryForwardWouldRefuse) {
     }
 }
 
-TEST_F(ReplayTest, RecordsWithoutMovesAndUnreadableFiles) {
-    Outcome r = run({write("h.棋譜", HEADER)});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "end\n");
-
-    const std::string missing = (dir / "missing.棋譜").string();
-    r = run({missing});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "error: cannot read " + missing + "\nend\n");
+TEST_F(ReplayTest, FilesThatAreNoRecordOrCannotBeReadAreErrors) {
+    const std::string d = dir.string();
+    fs::create_directories(dir / "folder");
+    struct Case {
+        std::string path, expected;
+    };
+    const Case cases[] = {
+        {write("h.棋譜", HEADER), "not a record file: " + d + "/h.棋譜"},
+        {write("png.棋譜", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\r\n\r\n", 20)), "not a record file: " + d + "/png.棋譜"},
+        {write("big.棋譜", std::string(RECORD_MAX_BYTES + 1, ' ')),
+         "larger than any record (" + std::to_string(RECORD_MAX_BYTES) + " bytes): " + d + "/big.棋譜"},
+        {d + "/missing.棋譜", "cannot read " + d + "/missing.棋譜"},
+        {d + "/folder", "cannot read " + d + "/folder"},
+        {d + "/bad\x01\xff", "cannot read " + d + "/bad\\x01\\xff"},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = run({c.path});
+        EXPECT_EQ(r.status, 1) << c.path;
+        EXPECT_EQ(r.out, "error: " + c.expected + "\nend\n");
+    }
 
     EXPECT_EQ(run({}).status, 2);
     EXPECT_EQ(run({"a", "b"}).status, 2);

@@ -4,6 +4,8 @@
 // checks run through the library functions and through the built program.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -80,7 +82,7 @@ TEST(CliStartPosition, MovesAreTheThirtyOpeningMoves) {
 }
 
 TEST(CliStartPosition, TheUpperSideToMoveListsItsOwnMovesAndDrops) {
-    const Outcome r = run(movesCommand, "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w P 1\n");
+    const Outcome r = run(movesCommand, "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPP1/1B5R1/LNSGKGSNL w P 1\n");
     // 30 mirrored moves, no drops: the pawn in hand is the lower side's.
     std::istringstream lines(r.out);
     int count = 0;
@@ -151,6 +153,29 @@ TEST(CliInput, BadLinesAreReportedAndTheRunGoesOn) {
     }
     EXPECT_EQ(run(probeCommand, "\n \n").out, "");
     EXPECT_EQ(run(probeCommand, "\n \n").status, 0);
+}
+
+TEST(CliInput, MorePiecesOfAKindThanASetHoldsAreErrors) {
+    const std::string empty = "9/9/9/9/9/9/9/9/9 b ";
+    struct Case {
+        std::string line, answer;
+    };
+    const Case cases[] = {
+        {std::string(kStart, std::strlen(kStart) - 3) + "P 1", "error: more pawns than a set holds (18)"},
+        {empty + "19P", "error: more pawns than a set holds (18)"},
+        {empty + "10P9p", "error: more pawns than a set holds (18)"},
+        {empty + std::string(100000, 'P'), "error: more pawns than a set holds (18)"},
+        {empty + "99999999999999999999R", "error: hand count too large"},
+        {"k8/9/9/9/4K4/9/9/9/8k b -", "error: more kings than a set holds (2)"},
+        {"+r+r7/9/9/9/9/9/9/9/9 b r", "error: more rooks than a set holds (2)"},
+        {empty + std::string("P\0x", 3), "error: bad hand piece '\\x00'"},
+        {empty + "9P9p2L2l2N2n2S2s2G2g1B1b1R1r", "capture lower"},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = run(probeCommand, c.line + "\n");
+        EXPECT_NE(r.out.find(c.answer), std::string::npos) << r.out;
+        EXPECT_EQ(r.status, c.answer.rfind("error", 0) == 0 ? 1 : 0) << c.answer;
+    }
 }
 
 TEST(CliInput, EveryLineStartsFromAFreshProgram) {

@@ -117,11 +117,13 @@ void RecordingSound::dsPlay(std::int32_t buffer) { log.push_back("dsPlay(" + std
 void RecordingSound::dsPlayLooping(std::int32_t buffer) { log.push_back("dsPlayLooping(" + std::to_string(buffer) + ")"); }
 void RecordingSound::dsStop(std::int32_t buffer) { log.push_back("dsStop(" + std::to_string(buffer) + ")"); }
 
-bool MemoryFiles::readAll(const std::string& path, std::vector<std::uint8_t>& bytes) const {
+ReadResult MemoryFiles::readAll(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) const {
+    bytes.clear();
     auto it = files.find(path);
-    if (it == files.end()) return false;
+    if (it == files.end() || unreadable.count(path)) return ReadResult::Unreadable;
+    if (it->second.size() > limit) return ReadResult::TooLarge;
     bytes = it->second;
-    return true;
+    return ReadResult::Ok;
 }
 
 bool MemoryFiles::writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -126,8 +127,9 @@ class MemoryFiles : public Files {
 public:
     std::map<std::string, std::vector<std::uint8_t>> files;
     bool readOnly = false;
+    std::set<std::string> unreadable;   // stand there, but every read fails
     bool exists(const std::string& path) const override { return files.count(path) > 0; }
-    bool readAll(const std::string& path, std::vector<std::uint8_t>& bytes) const override;
+    ReadResult readAll(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) const override;
     bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
     void put(const std::string& path, const std::string& bytes);
     std::string get(const std::string& path) const;

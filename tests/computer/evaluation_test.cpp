@@ -61,6 +61,7 @@ const RuleCase kCases[] = {
     {"PawnNextToHumanKing", "4k4/9/9/9/9/9/3p5/9/4K4 w - 1", 3, 4, 7, 4, 8, false, 100.1, {"step3", "P1", "P12"}},
     {"PawnOfferedToHumanKing", "4k4/9/9/9/3p5/9/3SK4/9/9 w - 1", 3, 4, 5, 4, 6, false, 300.1, {"step3", "P1", "P5", "P12"}},
     {"PawnFreezingLance", "4k4/9/9/9/2gp5/9/3L5/9/8K w - 1", 3, 4, 5, 4, 6, false, 25.7, {"P8", "P12", "P13", "P26"}},
+    {"PawnBeforeOwnGold", "4k4/9/9/3p5/9/3g5/9/9/8K w - 1", 3, 4, 4, 4, 5, false, 1.2, {"P6", "P12", "P13"}},
     {"PawnBesideOwnRook", "4k4/9/9/3p5/4r4/9/9/9/8K w - 1", 3, 4, 4, 4, 5, false, 1.1, {"P9", "P12"}},
     {"PawnWithRookBehind", "4k4/3r5/9/3p5/9/9/9/9/8K w - 1", 3, 4, 4, 4, 5, false, -1.9, {"P12", "P16"}},
     {"PawnWithLanceBehind", "4k4/3l5/9/3p5/9/9/9/9/8K w - 1", 3, 4, 4, 4, 5, false, 1.1, {"P12", "P15"}},
@@ -105,6 +106,7 @@ const RuleCase kCases[] = {
     {"HorseBesideOwnRook", "4k4/5r3/9/3+b5/9/9/9/9/K8 w - 1", 3, 4, 4, 5, 3, false, -1, {"PB1(-1)"}},
     // Rook
     {"RookLeavesKingColumn", "4k4/9/9/9/4r4/9/4P4/9/4K4 w - 1", 3, 5, 5, 3, 5, false, 5, {"R7"}},
+    {"RookStaysOnKingColumn", "4k4/9/9/9/4r4/9/4P4/9/4K4 w - 1", 3, 5, 5, 5, 4, false, 0, {}},
     {"RookDropComparesKindIndexAsRow", "4k4/9/9/9/9/9/8K/9/9 w r 1", 3, -1, 7, 3, 3, false, 0, {"step5", "R8"}},
     {"RookDroppedIntoCorner", "1s2k4/g8/9/9/9/9/9/9/8K w r 1", 3, -1, 7, 1, 1, false, -40, {"step5", "R9"}},
     {"RookDroppedWithOneSafeSquare", "2s1k4/g8/9/9/9/9/9/9/8K w r 1", 3, -1, 7, 1, 1, false, -40, {"step5", "R9"}},

@@ -77,6 +77,14 @@ TEST(Levels, InAGameAgainstTheComputerTheLevelIsShown) {
                                   {0, 0, " 2", COLOUR_WHITE, 12}});
 }
 
+TEST(Levels, InATwoHumanGameNoLevelIsShown) {
+    Harness h;
+    h.start();
+    h->START_Click();
+    h->LEVEL2_Click();
+    for (const auto& t : h.canvas.texts()) EXPECT_NE(t.text, "LEVEL");
+}
+
 TEST(Levels, AnotherNumberClearsTheMarksAndKeepsTheLevel) {
     Harness h;
     h.start();

@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Hands hands = start.hands;
     std::size_t applied = 0;
     for (const MoveRecord& m : record.moves) {
-        if (entryFault(m, hands) != EntryFault::None) break;
+        if (entryFault(m, board, hands) != EntryFault::None) break;
         stepForward(board, hands, m);
         ++applied;
         check(borderEmpty(board));

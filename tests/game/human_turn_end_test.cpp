@@ -214,6 +214,7 @@ struct ResumeCase {
     int mode;
     int nextAfter;     // piece after of the entry following the position
     int sideToMove;    // afterwards
+    int count = 2;     // moves on the board
 };
 
 class HumanResume : public ::testing::TestWithParam<ResumeCase> {};
@@ -223,9 +224,9 @@ TEST_P(HumanResume, SteppedPositionResumesWithTheRightSide) {
     Harness h;
     h.start();
     h->turn.gameMode = p.mode;
-    h->moves.count = 2;
-    h->moves.replay = 3;
-    h->moves.entry[3].after = p.nextAfter;
+    h->moves.count = p.count;
+    h->moves.replay = p.count + 1;
+    h->moves.entry[p.count + 1].after = p.nextAfter;
     h.clearLogs();
     click(h, 5, 5);
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
@@ -240,6 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ResumeCase{"TwoHumansUpperNext", MODE_MAN, UE_HU, GOTE},
                       ResumeCase{"TwoHumansLowerNext", MODE_MAN, SITA_HU, SENTE},
                       ResumeCase{"TwoHumansNothingNext", MODE_MAN, EMPTY, SENTE},
+                      ResumeCase{"TwoHumansUpperNextIsTheLastEntry", MODE_MAN, UE_HU, GOTE, MoveList::MAX - 1},
                       ResumeCase{"ComputerUpperNextMovesThenHuman", MODE_COM, UE_HU, SENTE},
                       ResumeCase{"NoModeUpperNextStaysStopped", MODE_NONE, UE_KIN, NOBODY},
                       ResumeCase{"NoModeLowerNext", MODE_NONE, SITA_KIN, SENTE}),

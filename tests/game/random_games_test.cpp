@@ -3,16 +3,18 @@
 // from a fixed seed so every run plays the same games:
 //  - the pieces are conserved between the board and the hands, and the hand
 //    totals equal the counts plus a taken king;
-//  - every move and its record agree;
+//  - every move and its record agree, and "進" replays the record exactly;
 //  - the survey's counts and check marks equal a brute-force count of reaches
 //    worked out from the pieces' move geometry;
 //  - 移動チェック accepts exactly the geometric moves whose path is clear and
 //    whose target holds no own piece.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
+#include "records/replay_steps.h"
 #include "tests/common/fakes.h"
 
 namespace zelkora::testing {
@@ -211,6 +213,8 @@ void playOneGame(std::mt19937& random, int game, Coverage& seen) {
 
         const int target = f.board.at(m.tx, m.ty);
         const int count = f.moves.count;
+        Board replayBoard = f.board;
+        Hands replayHands = f.hands;
         ASSERT_FALSE(f.moveListFullRefuses());
         f.手順保存(m.fx, m.fy, m.tx, m.ty, m.piece, placed);
         f.駒移動(m.fx, m.fy, m.tx, m.ty, placed);
@@ -228,6 +232,12 @@ void playOneGame(std::mt19937& random, int game, Coverage& seen) {
             ASSERT_EQ(f.board.at(m.fx, m.fy), EMPTY);
         }
         ASSERT_NO_FATAL_FAILURE(checkConservation(f, ply));
+        // "進" accepts every entry the game records and repeats the move exactly.
+        ASSERT_EQ(entryFault(r, replayBoard, replayHands), EntryFault::None) << "ply " << ply;
+        stepForward(replayBoard, replayHands, r);
+        ASSERT_TRUE(std::equal(&replayBoard.ban[0][0], &replayBoard.ban[0][0] + 100, &f.board.ban[0][0])) << "ply " << ply;
+        ASSERT_TRUE(std::equal(replayHands.lower, replayHands.lower + 8, f.hands.lower)) << "ply " << ply;
+        ASSERT_TRUE(std::equal(replayHands.upper, replayHands.upper + 8, f.hands.upper)) << "ply " << ply;
         ++seen.plies;
         seen.captures += target != EMPTY;
         seen.promotions += placed != m.piece;

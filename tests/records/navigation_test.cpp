@@ -123,15 +123,16 @@ TEST(Navigation, ForwardDrawsTheStepAndItsMoveText) {
     EXPECT_FALSE(h.canvas.outlinesOfCell(3, 7).empty()) << "the emptied source is outlined";
     EXPECT_FALSE(h.canvas.outlinesOfCell(3, 6).empty()) << "the target is outlined";
     const double lowerTextX = f.geo.cellX(13 + 0.2), upperTextX = f.geo.cellX(-2 + 0.2);
+    const double lowerTextY = f.geo.cellY(3 + 0.4), upperTextY = f.geo.cellY(8 + 0.4);
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const auto& d) {
-        return d.x == lowerTextX && d.text == "７" && d.colour == COLOUR_WHITE;
+        return d.x == lowerTextX && d.y == lowerTextY && d.text == "７" && d.colour == COLOUR_WHITE;
     }));
 
     h.clearLogs();
     f.AFTER_Click();
     texts = h.canvas.texts();
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const auto& d) {
-        return d.x == upperTextX && d.text == "３" && d.colour == COLOUR_WHITE;
+        return d.x == upperTextX && d.y == upperTextY && d.text == "３" && d.colour == COLOUR_WHITE;
     }));
 }
 
@@ -200,6 +201,8 @@ struct FaultCase {
     const char* text;
 };
 
+const char* const MISMATCH = "棋譜の2手目は盤面と合いません";
+
 class FaultyEntryTest : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(FaultyEntryTest, IsRejectedWhenForwardReachesIt) {
@@ -238,7 +241,15 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"DropOfAKing", INITIAL, {11, 5, 5, 5, 0, -950, -950}, "棋譜の2手目は盤の外を指しています"},
         FaultCase{"DropFromAnEmptyLowerHand", INITIAL, {11, 3, 5, 5, 0, -10, -10}, "棋譜の2手目の持駒がありません"},
         FaultCase{"DropOfAKindTheHandLacks", "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b 3Pg",
-                  {-1, 6, 5, 5, 0, 800, 800}, "棋譜の2手目の持駒がありません"}),
+                  {-1, 6, 5, 5, 0, 800, 800}, "棋譜の2手目の持駒がありません"},
+        FaultCase{"KingOntoAPawnWithoutTakingIt", INITIAL, {5, 9, 5, 7, 0, -950, -950}, MISMATCH},
+        FaultCase{"PawnOutOfAnEmptySquare", INITIAL, {5, 5, 5, 4, 0, -10, -10}, MISMATCH},
+        FaultCase{"PawnBecomesAGold", INITIAL, {7, 7, 7, 6, 0, -10, -110}, MISMATCH},
+        FaultCase{"BishopTakesItsOwnPawn", INITIAL, {2, 8, 4, 7, -10, -800, -800}, MISMATCH},
+        FaultCase{"DropThatTakes", "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b P",
+                  {11, 3, 5, 3, 10, -10, -10}, MISMATCH},
+        FaultCase{"DropThatPromotes", "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b P",
+                  {11, 3, 5, 5, 0, -10, -11}, MISMATCH}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Navigation, BackRefusesACorruptedEntryInsteadOfWritingOffTheBoard) {

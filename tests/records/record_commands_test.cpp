@@ -197,6 +197,18 @@ TEST(RecordSave, AFailedWriteKeepsTheOldRecordAndThePanel) {
     EXPECT_EQ(h.panel.refreshes, 0);
 }
 
+TEST(RecordSave, ANameWithAFolderSeparatorIsRefused) {
+    for (const char* name : {"../x", "sub/x", "/tmp/x"}) {
+        Harness h;
+        playGame(h);
+        fillFields(h.panel, name);
+        h->Command1_Click();
+        const std::string path = std::string("./") + name + ".棋譜";
+        expectMessages(h, messages({{("棋譜ﾌｧｲﾙを作成できません\r" + path).c_str(), "棋譜保存"}}));
+        EXPECT_EQ(h.files.files.count(path), 0u) << name;
+    }
+}
+
 // ---- Loading ----
 
 TEST(RecordLoad, ReadsTheRecordAndWaitsForForward) {
@@ -262,6 +274,48 @@ TEST(RecordLoad, AFileThatCannotBeReadLeavesTheGameAlone) {
     EXPECT_TRUE(h.panel.files) << "the list stays for another choice";
 }
 
+// Files that cannot be read, are larger than any record or are no record at
+// all are refused before anything is reset.
+TEST(RecordLoad, FilesThatAreNoRecordLeaveTheGameAlone) {
+    const char* const NOT_RECORD = "棋譜ﾌｧｲﾙではありません";
+    struct Case {
+        const char* name;
+        std::string file;
+        bool broken;   // stands there, but reading it fails
+        const char* text;
+        const char* title;
+        bool refusalSound;
+    };
+    const Case cases[] = {
+        {"EmptyFile", "", false, NOT_RECORD, "棋譜読込", true},
+        {"OneLine", "name\r\n", false, NOT_RECORD, "棋譜読込", true},
+        {"TwoLines", "name\r\nupper", false, NOT_RECORD, "棋譜読込", true},
+        {"HeaderOnly", "a\r\nb\r\nc\r\n", false, NOT_RECORD, "棋譜読込", true},
+        {"Picture", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) + std::string(300, '\xff'), false, NOT_RECORD,
+         "棋譜読込", true},
+        {"NoMoveLineOnTheBoard", "a\r\nb\r\nc\r\n\r\nzz\r\n 3730 -10 -10   0\r\n", false, NOT_RECORD, "棋譜読込", true},
+        {"LargerThanAnyRecord", std::string(RECORD_MAX_BYTES + 1, '\n'), false, "棋譜ﾌｧｲﾙとしては大きすぎます\r./f.棋譜",
+         "棋譜読込", false},
+        {"ReadError", "a\r\nb\r\nc\r\n 3736 -10 -10   0\r\n", true, "棋譜ﾌｧｲﾙを開けません\r./f.棋譜", "棋譜", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Harness h;
+        playGame(h);
+        const int count = h->moves.count;
+        h.files.put("./f.棋譜", c.file);
+        if (c.broken) h.files.unreadable.insert("./f.棋譜");
+        h->File1_Click("f.棋譜");
+        expectMessages(h, messages({{c.text, c.title}}));
+        const std::string refusal = "dsPlay(" + std::to_string(h->sounds.refusal) + ")";
+        EXPECT_EQ(h.sound.log, c.refusalSound ? std::vector<std::string>{refusal} : std::vector<std::string>{});
+        EXPECT_EQ(position(*h), FINAL);
+        EXPECT_EQ(h->moves.count, count);
+        EXPECT_EQ(h->flags.recordMode, 0);
+        EXPECT_TRUE(h.canvas.calls.empty());
+    }
+}
+
 struct LoadCase {
     const char* name;
     std::string file;
@@ -303,12 +357,10 @@ const char* const STEP = "棋譜を '進 'で進めて下さい";
 INSTANTIATE_TEST_SUITE_P(
     Records, LoadMessagesTest,
     ::testing::Values(
-        LoadCase{"EmptyFile", "", 0, {"", "", ""}, {"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"}},
-        LoadCase{"OneLine", "name\r\n", 0, {"name", "name", "name"}, {"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"}},
-        LoadCase{"TwoLines", "name\r\nupper", 0, {"name", "upper", "upper"}, {"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"}},
-        LoadCase{"HeaderOnly", "a\r\nb\r\nc\r\n", 0, {"a", "b", "c"}, {"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"}},
+        LoadCase{"LongHeaderLinesAreCut", std::string(3000, 'a') + "\r\nb\r\nc\r\n 3736 -10 -10   0\r\n", 1,
+                 {std::string(RECORD_HEADER_MAX, 'a'), "b", "c"}, {LOADED, STEP}},
         LoadCase{"LinuxLineEnds", "a\nb\nc\n 3736 -10 -10   0\n", 1, {"a", "b", "c"}, {LOADED, STEP}},
-        LoadCase{"TenThousandLines", longFile(10000), 500, {"g", "u", "l"},
+        LoadCase{"SixHundredLines", longFile(600), 500, {"g", "u", "l"},
                  {LOADED, "棋譜ﾌｧｲﾙが500手を超えています\r501手目からは読み込みません", STEP}},
         LoadCase{"DamagedLines", "a\r\nb\r\nc\r\n 3736 -10 -10   0\r\n\r\n 7374  10  10   0\r\nzz\r\n", 4,
                  {"a", "b", "c"}, {LOADED, "使えない手があります：5行目ほか1手\r'進 'はその手の前で止まります", STEP}},

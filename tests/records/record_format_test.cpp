@@ -106,6 +106,20 @@ TEST(RecordWriter, LineBreaksInsideANameCannotSplitTheFile) {
     ASSERT_EQ(back.moves.size(), 1u);
 }
 
+TEST(RecordWriter, TheLargestRecordFitsTheReadersLimitWithItsNamesCut) {
+    std::vector<MoveRecord> entries(MoveList::MAX, MoveRecord{11, 3, 5, 5, -901, -901, -901});
+    std::string longName;
+    for (int i = 0; i < 1000; ++i) longName += "名";
+    const std::vector<std::uint8_t> file = writeRecord(longName, longName + "x", "x" + longName, listOf(entries), MoveList::MAX);
+    EXPECT_LE(file.size(), RECORD_MAX_BYTES);
+    const LoadedRecord back = readRecord(file);
+    EXPECT_TRUE(back.isRecord);
+    EXPECT_EQ(back.moves.size(), entries.size());
+    // Cut at a character boundary: whole characters, none broken.
+    EXPECT_EQ(back.header[0], longName.substr(0, RECORD_HEADER_MAX / 2 * 3));
+    EXPECT_EQ(back.header[2], "x" + longName.substr(0, (RECORD_HEADER_MAX - 2) / 2 * 3));
+}
+
 TEST(RecordRoundTrip, AFullListComesBackEntryByEntry) {
     // Every kind of entry: board moves, promotions, captures of promoted pieces,
     // drops from both hands (screen row and kind index), king captures.

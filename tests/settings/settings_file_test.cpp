@@ -120,6 +120,20 @@ TEST(SettingsFile, EmptyFileIsRepairedSilently) {
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
 
+// A file that cannot be read (a read error) or is far larger than a settings
+// file: the same silent green fallback as a missing one.
+TEST(SettingsFile, UnreadableOrHugeFileFallsBackToGreenSilently) {
+    for (const bool huge : {false, true}) {
+        SettingsHarness h;
+        h.files.put(INI, huge ? SJIS_UCHU + CRLF + std::string(1 << 20, 'x') : SJIS_UCHU + CRLF);
+        if (!huge) h.files.unreadable.insert(INI);
+        h.start();
+        EXPECT_EQ(h->display.background, PIC_MIDORI) << huge;
+        EXPECT_EQ(h.checkedBackgrounds(), std::vector<std::string>{"MIDORI"}) << huge;
+        EXPECT_TRUE(h.dialogs.shown.empty()) << huge;
+    }
+}
+
 // A folder that cannot be written: no file appears, the game plays on the
 // green background and says once where it tried to write, however often the
 // file is written afterwards.

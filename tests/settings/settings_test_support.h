@@ -46,8 +46,8 @@ public:
     int writes = 0;
     int failures = 0;
     bool exists(const std::string& path) const override { return inner_.exists(path); }
-    bool readAll(const std::string& path, std::vector<std::uint8_t>& bytes) const override {
-        return inner_.readAll(path, bytes);
+    ReadResult readAll(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) const override {
+        return inner_.readAll(path, limit, bytes);
     }
     bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) override {
         ++writes;

@@ -33,6 +33,19 @@ TEST(SoundSequence, StartUpMakesFourBuffersAndLoopsTheMusic) {
     EXPECT_EQ(h->sounds.bgm, 5);
 }
 
+TEST(SoundSequence, AWaveThatCannotBeReadLeavesThatSoundSilent) {
+    SettingsHarness h;
+    h.files.unreadable.insert("禁止.wav");
+    h.files.put("BGM.wav", std::string((64u << 20) + 1, 'R'));
+    h.start();
+    EXPECT_EQ(h->sounds.refusal, 0);
+    EXPECT_EQ(h->sounds.bgm, 0);
+    EXPECT_EQ(h->sounds.placed, 3);
+    ASSERT_EQ(h.dialogs.shown.size(), 2u);
+    EXPECT_EQ(h.dialogs.shown[0].text, "ファイル 禁止.wav を読み込めません。");
+    EXPECT_EQ(h.dialogs.shown[1].text, "ファイル BGM.wav を読み込めません。");
+}
+
 TEST(SoundSequence, BgmSwitchStopsAndRestartsTheMusic) {
     SettingsHarness h;
     h.start();
