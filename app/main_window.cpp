@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -115,6 +116,7 @@ void MainWindow::buildMenu() {
             });
         }
         action->setObjectName(QString::fromUtf8(item.name));
+        if (item.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
         if (item.checked) {
             action->setCheckable(true);
             action->setChecked(true);

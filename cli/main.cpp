@@ -20,6 +20,7 @@ const Command kCommands[] = {
     {"probe", "probe < positions", zelkora::cli::probeCommand},
     {"bestmove", "bestmove [--level 1|2|3] [--trace] < positions", zelkora::cli::bestmoveCommand},
     {"replay", "replay FILE", zelkora::cli::replayCommand},
+    {"kif", "kif FILE", zelkora::cli::kifCommand},
 };
 
 int usage() {
