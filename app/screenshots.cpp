@@ -68,12 +68,12 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
          w.menuAction("SENTE")->trigger();
          for (const auto& [c, r] : {std::pair{3, 7}, {3, 6}, {2, 8}, {7, 3}}) click(w, c, r);
      }},
-    // Two humans three moves in: under the move number "後手の番" says that the
-    // upper player is to move.
+    // Two humans three moves in (２六歩, ８四歩, ２五歩): under the move number
+    // "後手の番" says that the upper player is to move.
     {"two-humans-turn",
      [](MainWindow& w) {
          w.menuAction("START")->trigger();
-         for (const auto& [c, r] : {std::pair{3, 7}, {3, 6}, {2, 3}, {2, 4}, {8, 7}, {8, 6}}) click(w, c, r);
+         for (const auto& [c, r] : {std::pair{8, 7}, {8, 6}, {2, 3}, {2, 4}, {8, 6}, {8, 5}}) click(w, c, r);
      }},
     // Four presses of "△": the computer starts without its bishop, rook and both
     // lances; the grade's label stands right of the board.
