@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
+#include "app/console_dialogs.h"
 #include "app/main_window.h"
 #include "display/qt/canvas_widget.h"
 #include "display/qt/record_panel.h"
@@ -94,15 +95,6 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
      }},
 };
 
-// Answers every box at once, as a player clicking OK or Yes would.
-class AnsweringDialogs : public Dialogs {
-public:
-    Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon) override {
-        std::fprintf(stderr, "[%s] %s\n", title.c_str(), text.c_str());
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-};
-
 }  // namespace
 
 std::span<const ScreenshotScenario> screenshotScenarios() { return SCENARIOS; }
@@ -114,7 +106,7 @@ int runScreenshots(const QString& folder) {
     }
     int failures = 0;
     for (const auto& scenario : SCENARIOS) {
-        AnsweringDialogs dialogs;
+        ConsoleDialogs dialogs;
         MainWindow window(&dialogs);
         window.show();
         QApplication::processEvents();
