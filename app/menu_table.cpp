@@ -27,6 +27,7 @@ const MenuItem MENU[] = {
     {"CANCEL", "最初", "STOP", &F::CANCEL_Click, false},
     {"REVERSE", "反転", "STOP", &F::REVERSE_Click, false},
     {"MATTA", "待った", "STOP", &F::MATTA_Click, false, "Ctrl+Z"},
+    {"HINT", "ヒント", "STOP", &F::HINT_Click, false, "Ctrl+H"},
 
     {"REPLAY", "戻", nullptr, &F::REPLAY_Click, false},
     {"AFTER", "進", nullptr, &F::AFTER_Click, false},

@@ -76,6 +76,14 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
          w.menuAction("START")->trigger();
          for (const auto& [c, r] : {std::pair{8, 7}, {8, 6}, {2, 3}, {2, 4}, {8, 6}, {8, 5}}) click(w, c, r);
      }},
+    // Against the computer, before the first move, the player asks for a hint
+    // ("局面" → "ヒント"): the strongest search's move is outlined (source and
+    // target, light blue) and written under "ヒント" left of the board.
+    {"hint",
+     [](MainWindow& w) {
+         w.menuAction("SENTE")->trigger();
+         w.menuAction("HINT")->trigger();
+     }},
     // Four presses of "△": the computer starts without its bishop, rook and both
     // lances; the grade's label stands right of the board.
     {"handicap",

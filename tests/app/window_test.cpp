@@ -55,6 +55,7 @@ const ExpectedItem MENU[] = {
     {"CANCEL", "最初", "STOP"},
     {"REVERSE", "反転", "STOP"},
     {"MATTA", "待った", "STOP"},
+    {"HINT", "ヒント", "STOP"},
     {"REPLAY", "戻", ""},
     {"AFTER", "進", ""},
     {"LBEL_UP", "△", ""},
@@ -99,6 +100,7 @@ TEST_F(WindowTest, EveryMenuItemIsPresentCaptionedAndInItsPlace) {
     for (const char* name : {"REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN", "VER"})
         EXPECT_EQ(w.menuAction(name)->menu(), nullptr) << name;
     EXPECT_EQ(w.menuAction("MATTA")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EXPECT_EQ(w.menuAction("HINT")->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
 }
 
 TEST_F(WindowTest, StartUpCorrectsTheCheckMarksOfTheNewWindow) {
