@@ -109,6 +109,12 @@ TEST(KifEnding, MateOfTheUpperKingAndUnfinishedGame) {
     EXPECT_NE(formatKif(g).find("   2 中断         ( 0:00/00:00:00)\r\n*対局は終わっていません\r\n"), std::string::npos);
     // After the opening move the upper king is not even in check.
     EXPECT_FALSE(upperMatedAfter(g.moves));
+    // A gold on (5, 2), guarded by a pawn, and a knight on (6, 3) mate the upper king.
+    const std::vector<MoveRecord> mate = {{5, 7, 5, 3, 10, -10, -10},  {1, 3, 1, 4, 0, 10, 10},
+                                          {8, 9, 6, 3, 10, -30, -30},  {9, 3, 9, 4, 0, 10, 10},
+                                          {6, 9, 5, 2, 0, -110, -110}};
+    EXPECT_TRUE(upperMatedAfter(mate));
+    EXPECT_FALSE(upperMatedAfter({mate.begin(), mate.end() - 1}));
 }
 
 // ---- "KIF書出" on Form1 ----
