@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -125,6 +126,7 @@ void MainWindow::buildMenu() {
             });
         }
         action->setObjectName(QString::fromUtf8(item.name));
+        if (item.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
         if (item.checked) {
             action->setCheckable(true);
             action->setChecked(true);

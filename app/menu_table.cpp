@@ -26,6 +26,8 @@ const MenuItem MENU[] = {
     {"STOP", "局面", nullptr, &F::STOP_Click, false},
     {"CANCEL", "最初", "STOP", &F::CANCEL_Click, false},
     {"REVERSE", "反転", "STOP", &F::REVERSE_Click, false},
+    {"MATTA", "待った", "STOP", &F::MATTA_Click, false, "Ctrl+Z"},
+    {"HINT", "ヒント", "STOP", &F::HINT_Click, false, "Ctrl+H"},
 
     {"REPLAY", "戻", nullptr, &F::REPLAY_Click, false},
     {"AFTER", "進", nullptr, &F::AFTER_Click, false},
@@ -35,6 +37,7 @@ const MenuItem MENU[] = {
     {"KIFU", "棋譜", nullptr, nullptr, false},
     {"KIFU_READ", "読込", "KIFU", &F::KIFU_READ_Click, false},
     {"KIFU_WRITE", "書込", "KIFU", &F::KIFU_WRITE_Click, false},
+    {"KIFU_KIF", "KIF書出", "KIFU", &F::KIFU_KIF_Click, false},
 
     {"OPTION", "ｵﾌﾟｼｮﾝ", nullptr, &F::OPTION_Click, false},
     {"HAIKEI_GA", "背景画", "OPTION", nullptr, false},

@@ -19,6 +19,7 @@ struct MenuItem {
     const char* parent;          // nullptr: on the menu bar
     void (Form1::*handler)();    // nullptr: nothing runs
     bool checked;                // check mark when the window is created
+    const char* shortcut = nullptr;   // key sequence such as "Ctrl+Z"; nullptr: none
 };
 
 std::span<const MenuItem> menuTable();

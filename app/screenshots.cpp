@@ -69,6 +69,21 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
          w.menuAction("SENTE")->trigger();
          for (const auto& [c, r] : {std::pair{3, 7}, {3, 6}, {2, 8}, {7, 3}}) click(w, c, r);
      }},
+    // Two humans three moves in (２六歩, ８四歩, ２五歩): under the move number
+    // "後手の番" says that the upper player is to move.
+    {"two-humans-turn",
+     [](MainWindow& w) {
+         w.menuAction("START")->trigger();
+         for (const auto& [c, r] : {std::pair{8, 7}, {8, 6}, {2, 3}, {2, 4}, {8, 6}, {8, 5}}) click(w, c, r);
+     }},
+    // Against the computer, before the first move, the player asks for a hint
+    // ("局面" → "ヒント"): the strongest search's move is outlined (source and
+    // target, light blue) and written under "ヒント" left of the board.
+    {"hint",
+     [](MainWindow& w) {
+         w.menuAction("SENTE")->trigger();
+         w.menuAction("HINT")->trigger();
+     }},
     // Four presses of "△": the computer starts without its bishop, rook and both
     // lances; the grade's label stands right of the board.
     {"handicap",

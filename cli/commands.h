@@ -42,5 +42,7 @@ int matchCommand(const Args& args, std::istream& in, std::ostream& out, std::ost
 // ---- Records (cli/replay.cpp) ----
 // Steps through the record FILE as "進" does, one SFEN per entry, then "end".
 int replayCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+// The record FILE as KIF in UTF-8, as "KIF書出" writes it (without 開始日時).
+int kifCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace zelkora::cli

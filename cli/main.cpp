@@ -23,6 +23,7 @@ const Command kCommands[] = {
     {"bestmove", "bestmove [--level 1|2|3|4|5] [--trace] < positions", zelkora::cli::bestmoveCommand},
     {"match", "match --levels A,B --games N [--seed S] [--jobs N]", zelkora::cli::matchCommand},
     {"replay", "replay FILE", zelkora::cli::replayCommand},
+    {"kif", "kif FILE", zelkora::cli::kifCommand},
 };
 
 void printUsage(std::ostream& out) {

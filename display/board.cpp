@@ -99,6 +99,10 @@ void Form1::画面_再描画() {
     描画_敵持盤();
     描画_盤();
     if (turn.gameMode == MODE_COM) 描画_レベル(flags.level);
+    // Everything was painted over: a hint is gone; whose turn it is is written
+    // again between two humans.
+    display.hintShown = false;
+    if (turn.gameMode == MODE_MAN) 描画_手番();
     描画_絵(PIC_ZELKORA, 11.2, 0);
 }
 

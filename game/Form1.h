@@ -137,6 +137,9 @@ struct DisplayState {
     int background = 0;                    // picture code 2..6; 0 while unset
     int highlightColour = COLOUR_GREEN;    // 2, or 15 while guidance is on
     bool ended = false;                    // the program was told to end
+    bool kifPanel = false;                 // the panel's "RETURN" writes KIF ("KIF書出")
+    bool hintShown = false;                // a hint is outlined until the next click
+    MoveRecord hint;                       // the move shown as the hint (board orientation)
 };
 
 // The grid of drawing cells, in twips.
@@ -330,6 +333,27 @@ public:
     void File1_Click(const std::string& fileName);
     void STOP_Click();
     void OPTION_Click();
+
+    // ---- Take-back (records/take_back.cpp) ----
+    // "待った": against the computer the computer's last reply and the player's
+    // move before it, between two humans the last move; refused with the
+    // refusal sound and a box while no game runs, while a record is stepped
+    // and when nothing is left to take back.
+    void MATTA_Click();
+    int 待った手数();   // moves one 待った takes back now, 0 when none
+
+    // ---- Hint (computer/hint.cpp) and whose turn (display/turn_text.cpp) ----
+    void HINT_Click();
+    void 描画_ヒント();   // outlines display.hint and writes it left of the board
+    void ヒント消去();    // takes a shown hint off the screen
+    // "先手の番" / "後手の番" under the move number in a two-human game (the side
+    // that moves next, also while the game is suspended by a step); in any
+    // other mode the place is painted over.
+    void 描画_手番();
+
+    // ---- KIF export (records/kif_export.cpp) ----
+    void KIFU_KIF_Click();
+    void 書込_KIFファイル();
 
     // ---- Replay and navigation (records/navigation.cpp) ----
     void AFTER_Click();

@@ -28,7 +28,8 @@ bool onBoard(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
 }  // namespace
 
 void Form1::Form_MouseDown(int button, int /*shift*/, double x, double y) {
-    // 1. The record panel closes at every click.
+    // 1. The record panel closes at every click; so does a hint.
+    ヒント消去();
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
 
@@ -162,6 +163,7 @@ void Form1::Form_MouseDown(int button, int /*shift*/, double x, double y) {
             else if (turn.kingTaken == turn.upperTag) 終了("先手");
             if (turn.sideToMove == SENTE) turn.sideToMove = GOTE;
             else if (turn.sideToMove == GOTE) turn.sideToMove = SENTE;
+            描画_手番();
         }
         return;
     }

@@ -25,6 +25,7 @@ void Form1::START_Click() {
     turn.upperTag = GOTE;
     turn.sideToMove = SENTE;
     turn.gameMode = MODE_MAN;
+    描画_手番();
     io.dialogs->message("先手の番です", " ", Buttons::Ok);
 }
 
@@ -38,6 +39,7 @@ void Form1::SENTE_Click() {
     turn.sideToMove = SENTE;
     turn.gameMode = MODE_COM;
     flags.recordMode = 0;
+    描画_手番();
 }
 
 void Form1::GOTE_Click() {
@@ -50,6 +52,7 @@ void Form1::GOTE_Click() {
     turn.sideToMove = SENTE;
     turn.gameMode = MODE_COM;
     flags.recordMode = 0;
+    描画_手番();
     com_ban();
 }
 

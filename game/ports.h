@@ -100,6 +100,9 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual double seconds() = 0;
+    // The local date and time as "YYYY/MM/DD HH:MM:SS", for the header of an
+    // exported record; empty where no calendar is at hand.
+    virtual std::string localDateTime() { return {}; }
 };
 
 // The main window itself.

@@ -80,6 +80,8 @@ void Form1::AFTER_Click() {
 
     turn.sideToMove = NOBODY;
     描画_手数(moves.moveNumber);
+    ヒント消去();
+    描画_手番();
 }
 
 void Form1::REPLAY_Click() {
@@ -128,6 +130,8 @@ void Form1::REPLAY_Click() {
     moves.count = n - 1;
     moves.moveNumber -= 1;
     描画_手数(moves.moveNumber);
+    ヒント消去();
+    描画_手番();
 }
 
 void Form1::CANCEL_Click() {

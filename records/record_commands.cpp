@@ -51,6 +51,7 @@ void Form1::KIFU_READ_Click() {
 }
 
 void Form1::KIFU_WRITE_Click() {
+    display.kifPanel = false;
     if (flags.reversed == 1) {
         io.dialogs->message("反転後は書き込みできません", "棋譜書込");
     } else if (flags.handicapFlag == 1) {
@@ -62,6 +63,10 @@ void Form1::KIFU_WRITE_Click() {
 }
 
 void Form1::Command1_Click() {
+    if (display.kifPanel) {
+        書込_KIFファイル();
+        return;
+    }
     const std::string fileName = io.panel->text(FIELD_FILE);
     if (fileName.empty()) {
         io.dialogs->message("ﾌｧｲﾙ名が入力されていません", "  ");

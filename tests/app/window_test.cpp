@@ -54,6 +54,8 @@ const ExpectedItem MENU[] = {
     {"STOP", "局面", ""},
     {"CANCEL", "最初", "STOP"},
     {"REVERSE", "反転", "STOP"},
+    {"MATTA", "待った", "STOP"},
+    {"HINT", "ヒント", "STOP"},
     {"REPLAY", "戻", ""},
     {"AFTER", "進", ""},
     {"LBEL_UP", "△", ""},
@@ -61,6 +63,7 @@ const ExpectedItem MENU[] = {
     {"KIFU", "棋譜", ""},
     {"KIFU_READ", "読込", "KIFU"},
     {"KIFU_WRITE", "書込", "KIFU"},
+    {"KIFU_KIF", "KIF書出", "KIFU"},
     {"OPTION", "ｵﾌﾟｼｮﾝ", ""},
     {"HAIKEI_GA", "背景画", "OPTION"},
     {"MIDORI", "緑", "HAIKEI_GA"},
@@ -96,6 +99,8 @@ TEST_F(WindowTest, EveryMenuItemIsPresentCaptionedAndInItsPlace) {
     // Items directly on the bar are commands, not menus.
     for (const char* name : {"REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN", "VER"})
         EXPECT_EQ(w.menuAction(name)->menu(), nullptr) << name;
+    EXPECT_EQ(w.menuAction("MATTA")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EXPECT_EQ(w.menuAction("HINT")->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
 }
 
 TEST_F(WindowTest, StartUpCorrectsTheCheckMarksOfTheNewWindow) {

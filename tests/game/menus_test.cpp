@@ -94,8 +94,9 @@ TEST(GameMenu, StartAnnouncesTheFirstPlayerAfterSettingUpTheGame) {
 TEST(GameMenu, StartErasesTheRecordLineAndTheLevelCorner) {
     auto h = midGame();
     (*h)->START_Click();
-    // The labels are rewritten (4 texts per column) and the cells (-2..0, 0) painted over.
-    EXPECT_EQ(h->canvas.texts().size(), 36u);
+    // The labels are rewritten (4 texts per column), whose turn it is is written
+    // (shadow and text) and the cells (-2..0, 0) painted over.
+    EXPECT_EQ(h->canvas.texts().size(), 38u);
     std::vector<double> topLeft;
     for (const auto& p : h->canvas.of(CanvasCall::Picture))
         if (p.y == 100 && p.x < 1545) topLeft.push_back(p.x);

@@ -1,0 +1,78 @@
+// The menu entry "KIF書出": the game on the board written as KIF through the
+// record panel, like "書込".
+//
+// The panel's folder and file-name field choose the file: a name ending in
+// ".kifu" is written in UTF-8, one ending in ".kif" in Shift_JIS, and any other
+// name gets ".kif" added. A played game is written up to the move on the board
+// (moves taken back are not part of it); a loaded record is written whole,
+// however far it has been stepped. The names follow the rule of "書込": the
+// lower side's player is the first player's field when the lower side moved
+// first, else the second player's.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "game/Form1.h"
+#include "records/kif_format.h"
+
+namespace zelkora {
+
+namespace {
+
+constexpr int FIELD_FILE = 1, FIELD_FIRST = 3, FIELD_SECOND = 4;
+
+bool endsWith(const std::string& text, const std::string& tail) {
+    if (text.size() < tail.size()) return false;
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        char c = text[text.size() - tail.size() + i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != tail[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void Form1::KIFU_KIF_Click() {
+    // The same refusals and the same panel as "書込"; only the button differs.
+    KIFU_WRITE_Click();
+    display.kifPanel = flags.reversed == 0 && flags.handicapFlag == 0;
+}
+
+void Form1::書込_KIFファイル() {
+    std::string fileName = io.panel->text(FIELD_FILE);
+    if (fileName.empty()) {
+        io.dialogs->message("ﾌｧｲﾙ名が入力されていません", "  ");
+        return;
+    }
+    const int n = flags.recordMode == 1 ? moves.replay : moves.count;
+    if (n < 1) {
+        io.dialogs->message("保存するデータがありません", "棋譜保存");
+        return;
+    }
+
+    KifGame game;
+    game.started = io.clock->localDateTime();
+    const std::string first = io.panel->text(FIELD_FIRST), second = io.panel->text(FIELD_SECOND);
+    const bool lowerMovedFirst = turn.lowerTag == SENTE;
+    game.lowerName = lowerMovedFirst ? first : second;
+    game.upperName = lowerMovedFirst ? second : first;
+    game.moves.assign(moves.entry.begin() + 1, moves.entry.begin() + 1 + std::min(n, MoveList::MAX));
+    // A mate ends only a game against the computer.
+    game.upperMated = turn.gameMode != MODE_MAN && upperMatedAfter(game.moves);
+
+    if (!endsWith(fileName, ".kif") && !endsWith(fileName, ".kifu")) fileName += ".kif";
+    const std::string path = io.panel->folder() + "/" + fileName;
+    if (!io.files->writeAll(path, encodeKif(game, kifEncodingOf(fileName)))) {
+        io.dialogs->message("棋譜ﾌｧｲﾙを作成できません\r" + path, "棋譜保存");
+        return;
+    }
+
+    display.kifPanel = false;
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+    io.panel->refreshFiles();
+    io.dialogs->message("KIFで書き出しました", "  ");
+}
+
+}  // namespace zelkora

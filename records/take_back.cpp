@@ -1,0 +1,121 @@
+// "待った" (menu "局面", Ctrl+Z): taking moves back for good during a game.
+//
+// Unlike "戻", which steps through the record and suspends the game, 待った
+// removes the moves from the move list (a record saved afterwards holds only
+// the moves still on the board, and "進" cannot bring them back) and the game
+// goes on at once. Against the computer it removes the computer's replies at
+// the end of the list and the player's move before them, so the player is to
+// move again; between two humans it removes the last move and gives the turn
+// back to the player who made it. Board, hands, move number, the last-move
+// texts and the outlines are put back as they stood before those moves.
+#include <string>
+
+#include "game/Form1.h"
+#include "records/record_format.h"
+#include "records/replay_steps.h"
+
+namespace zelkora {
+
+namespace {
+
+// Cells of the last-move texts: the upper side's and the lower side's.
+constexpr double UPPER_TEXT_C = -2, UPPER_TEXT_R = 8;
+constexpr double LOWER_TEXT_C = 13, LOWER_TEXT_R = 3;
+
+bool isBoardSquare(int x, int y) { return x >= 1 && x <= BOARD_SIZE && y >= 1 && y <= BOARD_SIZE; }
+
+}  // namespace
+
+int Form1::待った手数() {
+    const int n = moves.count;
+    if (turn.gameMode == MODE_MAN) return n >= 1 ? 1 : 0;
+    if (turn.gameMode != MODE_COM) return 0;
+    // The human always plays the lower side against the computer.
+    int i = n;
+    while (i >= 1 && isUpper(moves.entry[i].after)) --i;
+    return i >= 1 ? n - i + 1 : 0;
+}
+
+void Form1::MATTA_Click() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+
+    const char* refusal = nullptr;
+    const int k = 待った手数();
+    if (flags.recordMode == 1) refusal = "棋譜ﾓｰﾄﾞではできません";
+    else if (turn.sideToMove == NOBODY) refusal = "対局中ではできません";
+    else if (k < 1) refusal = "戻せる手がありません";
+    if (refusal) {
+        playSound(sounds.refusal);
+        io.dialogs->message(refusal, "待った");
+        return;
+    }
+    for (int n = moves.count; n > moves.count - k; --n)
+        if (!entryOnBoard(moves.entry[n])) {
+            playSound(sounds.refusal);
+            io.dialogs->message("戻せる手がありません", "待った");
+            return;
+        }
+
+    ヒント消去();
+    const int first = moves.count - k + 1;
+    const MoveRecord lastTaken = moves.entry[moves.count];
+    for (int n = moves.count; n >= first; --n) {
+        const MoveRecord& m = moves.entry[n];
+        stepBack(board, hands, m);
+        if (m.captured == UE_OU || m.captured == SITA_OU) turn.kingTaken = NOBODY;
+    }
+    moves.count = first - 1;
+    moves.replay = moves.count;
+    moves.moveNumber = moves.moveNumber > k ? moves.moveNumber - k : 0;
+    sel.clickState = 0;
+    if (turn.gameMode == MODE_MAN) turn.sideToMove = isUpper(lastTaken.after) ? turn.upperTag : turn.lowerTag;
+    else turn.sideToMove = turn.lowerTag;
+    for (int x = 1; x <= BOARD_SIZE; ++x)
+        for (int y = 1; y <= BOARD_SIZE; ++y)
+            if (board.at(x, y) == SITA_OU) {
+                kings.lowerX = x;
+                kings.lowerY = y;
+            }
+
+    // Only the cells of the moves taken back change; every outline returns to
+    // the grid colour, which also takes off selections and capture outlines.
+    描画_将棋盤桝();
+    for (int n = first; n < first + k; ++n) {
+        const MoveRecord& m = moves.entry[n];
+        for (const auto& [x, y] : {std::pair{m.fromX, m.fromY}, std::pair{m.toX, m.toY}}) {
+            if (!isBoardSquare(x, y)) continue;
+            描画_絵(board.at(x, y), x, y);
+            描画_桝輪郭(COLOUR_GREEN, x, y);
+        }
+    }
+    描画_自持盤();
+    描画_敵持盤();
+    描画_桝1列目();
+
+    // Each side's last-move text shows its last move still on the list.
+    int lastUpper = 0, lastLower = 0;
+    for (int n = 1; n <= moves.count; ++n) (isUpper(moves.entry[n].after) ? lastUpper : lastLower) = n;
+    if (lastUpper) {
+        const MoveRecord& m = moves.entry[lastUpper];
+        描画_移動結果(UPPER_TEXT_C, UPPER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE);
+    } else {
+        for (int c = 0; c < 3; ++c) 描画_絵(display.background, UPPER_TEXT_C + c, UPPER_TEXT_R);
+        描画_桝輪郭(COLOUR_GREEN, -1, 7);
+    }
+    if (lastLower) {
+        const MoveRecord& m = moves.entry[lastLower];
+        描画_移動結果(LOWER_TEXT_C, LOWER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE);
+    } else {
+        for (int c = 0; c < 3; ++c) 描画_絵(display.background, LOWER_TEXT_C + c, LOWER_TEXT_R);
+    }
+    // The computer outlines the target of its move in white until the player
+    // clicks; that is how the screen stood before the player's move.
+    if (turn.gameMode == MODE_COM && lastUpper && lastUpper == moves.count)
+        描画_桝輪郭(COLOUR_WHITE, moves.entry[lastUpper].toX, moves.entry[lastUpper].toY);
+    描画_手数(moves.moveNumber);
+    描画_手番();
+    playSound(sounds.placed);
+}
+
+}  // namespace zelkora
