@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -31,13 +30,11 @@ constexpr const char* SOUND_LIBRARY = "libZelkora.so";
 
 MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Zelkora"));
-    const TwipsScale scale;
-    canvas_ = new CanvasWidget(CLIENT_WIDTH, CLIENT_HEIGHT, scale, this);
+    canvas_ = new CanvasWidget(CLIENT_WIDTH, CLIENT_HEIGHT, TwipsScale(), this);
     setCentralWidget(canvas_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     if (!dialogs) {
-        ownDialogs_ = std::make_unique<QtDialogs>(this);
+        ownDialogs_ = std::make_unique<QtDialogs>(this, [this] { return canvas_->scale().zoom(); });
         dialogs = ownDialogs_.get();
     }
     if (!clock) {
@@ -49,7 +46,8 @@ MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, QWidget* parent) : QMainW
     sound_ = std::make_unique<LoadedSoundLibrary>(library.toStdString());
     files_ = std::make_unique<DiskFiles>();
     window_ = std::make_unique<QtWindow>(*this, *canvas_, [this] { quitProgram(); });
-    panel_ = std::make_unique<RecordPanelWidgets>(canvas_, *dialogs, [scale](double twips) { return scale.toPixels(twips); });
+    panel_ = std::make_unique<RecordPanelWidgets>(canvas_, *dialogs, canvas_->scale());
+    canvas_->onScaleChanged = [this](const TwipsScale& scale) { panel_->setScale(scale); };
 
     Ports ports;
     ports.canvas = &canvas_->canvas();
@@ -68,6 +66,7 @@ MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, QWidget* parent) : QMainW
     canvas_->onEscape = [this] { form_->Form_KeyPress(ESCAPE); };
 
     buildMenu();
+    resize(sizeHint());
     canvas_->setFocus();
     form_->Form_Load();
 }
@@ -84,7 +83,12 @@ QAction* MainWindow::menuAction(const std::string& name) const { return menu_->a
 
 QPoint MainWindow::pixelOf(double xTwips, double yTwips) const {
     const TwipsScale& s = canvas_->scale();
-    return QPoint(s.toPixels(xTwips), s.toPixels(yTwips));
+    return QPoint(s.x(xTwips), s.y(yTwips));
+}
+
+QPointF MainWindow::pointOf(double xTwips, double yTwips) const {
+    const TwipsScale& s = canvas_->scale();
+    return QPointF(s.logicalX(xTwips), s.logicalY(yTwips));
 }
 
 void MainWindow::buildMenu() {
