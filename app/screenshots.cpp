@@ -47,6 +47,13 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
     // would rewrite the settings file).
     {"startup-150", [](MainWindow& w) { w.form().表示倍率_設定(150); }},
     {"startup-200", [](MainWindow& w) { w.form().表示倍率_設定(200); }},
+    // A window resized by hand, wider than the board's proportions: the board
+    // enlarged to the height, centred, the background continued on both sides.
+    {"resized",
+     [](MainWindow& w) {
+         const QSize menuBar = w.size() - w.canvasWidget().size();
+         w.resize(QSize(1000, 640) + menuBar);
+     }},
     // Two humans four moves in, guidance on: the bishops face each other, the
     // lower player picked a pawn instead of taking the bishop and was refused.
     // The pawn stays selected (red), its target is outlined, and the bishop
