@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QWindow>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -181,6 +183,26 @@ TEST_F(ScaleTest, AWindowResizedByHandKeepsTheBoardsProportionsCentredOnTheBackg
     QWidget* files = w.recordPanel().control("File1");
     EXPECT_EQ(files->x(), s.logicalLeft(240));
     EXPECT_EQ(files->width(), s.toLogicalPixels(2535));
+}
+
+// Runs with two offscreen screens of ratios 1 and 2 (CTest "app_two_screens");
+// skipped where there is one screen.
+TEST_F(ScaleTest, MovingToAScreenOfAnotherRatioDrawsAgainAtThatRatio) {
+    QScreen* second = nullptr;
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen->devicePixelRatio() == 2) second = screen;
+    if (!second || QGuiApplication::screens().size() < 2) GTEST_SKIP() << "no second screen of ratio 2";
+    MainWindow& w = openAt(150);
+    ASSERT_EQ(w.canvasWidget().devicePixelRatioF(), 1);
+    const QImage before = plain(w.canvas().image());
+    w.windowHandle()->setScreen(second);
+    QApplication::processEvents();
+    w.canvasWidget().repaint();
+    ASSERT_EQ(w.canvasWidget().devicePixelRatioF(), 2);
+    EXPECT_EQ(w.canvas().image().size(), before.size() * 2);
+    EXPECT_DOUBLE_EQ(w.canvas().image().devicePixelRatio(), 2);
+    EXPECT_DOUBLE_EQ(w.canvasWidget().scale().factor(), 3);
+    expectEveryCellReached(w);
 }
 
 }  // namespace
