@@ -1,29 +1,79 @@
-// Zelkora: the game window, or with `--screenshots DIR` pictures of it.
+// Zelkora: the game window; `--screenshots DIR` pictures of it, and
+// `--startup-report` what start-up found where (app/startup_report.h).
 #include <cstdio>
 #include <cstring>
 
 #include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
+#include "app/file_layout.h"
 #include "app/main_window.h"
 #include "app/screenshots.h"
+#include "app/startup_report.h"
+
+namespace {
+
+constexpr const char* USAGE =
+    "usage: zelkora [--version | --help | --startup-report | --screenshots DIR]\n"
+    "  (no option)        the game window\n"
+    "  --startup-report   start up without a window, print where the sound library,\n"
+    "                     the wave files and the settings were found, and quit\n"
+    "  --screenshots DIR  pictures of the window, offscreen, into DIR\n"
+    "  --version          the version\n"
+    "  --help             this text\n";
+
+bool is(const char* argument, const char* option) { return std::strcmp(argument, option) == 0; }
+
+// Runs without a screen and without a sound device, so no box can wait for an
+// answer nobody gives; a caller's own choice is kept.
+void runHeadless() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("ALSOFT_DRIVERS")) qputenv("ALSOFT_DRIVERS", "null");
+}
+
+// Qt's own texts (the はい and いいえ of standard buttons) in Japanese, like
+// the rest of the window; without the translations the English ones stay.
+void loadQtJapanese(QApplication& app, QTranslator& translator) {
+    if (translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&translator);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    const bool screenshots = argc >= 2 && std::strcmp(argv[1], "--screenshots") == 0;
-    // The second run that takes the start-up picture at device pixel ratio 2.
-    const bool ratioTwo = argc == 4 && std::strcmp(argv[3], "--ratio-two") == 0;
-    if (screenshots) {
-        if (argc != 3 && !ratioTwo) {
-            std::fprintf(stderr, "usage: zelkora --screenshots DIR\n");
-            return 2;
-        }
-        // Pictures are taken without a screen and without a sound device, so no
-        // box can wait for an answer nobody gives.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (qEnvironmentVariableIsEmpty("ALSOFT_DRIVERS")) qputenv("ALSOFT_DRIVERS", "null");
+    const char* option = argc >= 2 ? argv[1] : "";
+    if (is(option, "--version")) {
+        std::printf("zelkora %s\n", ZELKORA_VERSION);
+        return 0;
     }
+    if (is(option, "--help")) {
+        std::fputs(USAGE, stdout);
+        return 0;
+    }
+    const bool screenshots = is(option, "--screenshots");
+    const bool report = is(option, "--startup-report");
+    // The second run of the screenshots that takes the start-up picture at
+    // device pixel ratio 2 (the ratio is the whole program's).
+    const bool ratioTwo = screenshots && argc == 4 && is(argv[3], "--ratio-two");
+    if ((screenshots && argc != 3 && !ratioTwo) || (report && argc != 2)) {
+        std::fputs(USAGE, stderr);
+        return 2;
+    }
+    if (screenshots) runHeadless();
+    // The report shows no window, so it needs no screen either.
+    if (report && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The desktop entry and the themed icon of an installed copy go by the
+    // application id (a copy in its build folder finds no icon and shows none).
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(zelkora::APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromUtf8(zelkora::APP_ID)));
+    QTranslator translator;
+    loadQtJapanese(app, translator);
     if (screenshots) return zelkora::runScreenshots(QString::fromLocal8Bit(argv[2]), ratioTwo);
-    zelkora::MainWindow window;
+    if (report) return zelkora::runStartupReport();
+    zelkora::MainWindow window(zelkora::FileLayout::ofProgram(QCoreApplication::applicationDirPath()));
     window.show();
     return app.exec();
 }

@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include "app/console_dialogs.h"
 #include "app/main_window.h"
 #include "display/qt/canvas_widget.h"
 #include "display/qt/record_panel.h"
@@ -101,15 +102,6 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
      }},
 };
 
-// Answers every box at once, as a player clicking OK or Yes would.
-class AnsweringDialogs : public Dialogs {
-public:
-    Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon) override {
-        std::fprintf(stderr, "[%s] %s\n", title.c_str(), text.c_str());
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-};
-
 }  // namespace
 
 std::span<const ScreenshotScenario> screenshotScenarios() { return SCENARIOS; }
@@ -119,7 +111,7 @@ namespace {
 // Runs one scenario on a fresh window and writes FOLDER/<name>.png; answers
 // whether the picture was written.
 bool shoot(const QString& folder, const ScreenshotScenario& scenario, const QString& name) {
-    AnsweringDialogs dialogs;
+    ConsoleDialogs dialogs;
     MainWindow window(&dialogs);
     window.show();
     QApplication::processEvents();

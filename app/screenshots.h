@@ -3,7 +3,8 @@
 // writes DIR/<name>.png, the start-up among them at 100%, 150% and 200% and
 // on a screen of device pixel ratio 2.
 //
-// Each scenario gets a freshly created window (start-up already run), whose
+// Each scenario gets a freshly created window (start-up already run) in the
+// working-folder layout, so the player's own settings are never touched; its
 // message boxes are answered at once (OK, or Yes) and reported on stderr. Its
 // function drives the window (menu actions, clicks, Form1 procedures); the
 // grab of the whole window, menu bar included, is taken afterwards.

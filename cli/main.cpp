@@ -2,6 +2,7 @@
 // scripting and for checking the rules against other implementations.
 //
 //   zelkora-cli <subcommand> [arguments] < positions
+//   zelkora-cli --help | --version
 //
 // Each subcommand answers its input lines one by one (see cli/commands.h);
 // this file only holds the table of subcommands and picks one by name.
@@ -22,9 +23,14 @@ const Command kCommands[] = {
     {"replay", "replay FILE", zelkora::cli::replayCommand},
 };
 
+void printUsage(std::ostream& out) {
+    out << "usage:\n";
+    for (const Command& c : kCommands) out << "  zelkora-cli " << c.usage << "\n";
+    out << "  zelkora-cli --help | --version\n";
+}
+
 int usage() {
-    std::cerr << "usage:\n";
-    for (const Command& c : kCommands) std::cerr << "  zelkora-cli " << c.usage << "\n";
+    printUsage(std::cerr);
     return 2;
 }
 
@@ -34,6 +40,14 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     if (argc < 2) return usage();
     const std::string name = argv[1];
+    if (name == "--help") {
+        printUsage(std::cout);
+        return 0;
+    }
+    if (name == "--version") {
+        std::cout << "zelkora-cli " << ZELKORA_VERSION << "\n";
+        return 0;
+    }
     for (const Command& c : kCommands)
         if (name == c.name) return c.run(zelkora::cli::Args(argv + 2, argv + argc), std::cin, std::cout, std::cerr);
     std::cerr << "zelkora-cli: unknown subcommand '" << name << "'\n";

@@ -129,6 +129,7 @@ struct GameFlags {
     int handicapFlag = 0;    // 1 after any accepted handicap command; blocks saving
     int handicapGrade = 0;   // -10..10
     int level = 3;           // the computer's level 1..3
+    bool settingsUnwritableShown = false;   // the box about an unwritable settings file was shown
 };
 
 // Display state: background picture, highlight colour and where texts go.

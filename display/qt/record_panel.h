@@ -39,6 +39,8 @@ public:
 
     // Places every control and its font again at a new scale of the window.
     void setScale(const TwipsScale& scale);
+    // Shows `folder` in the lists; they start at the working folder otherwise.
+    void startIn(const QString& folder);
 
     // For tests: the controls by their names (Drive1, Dir1, File1, Text1..Text4,
     // Command1, Label1..Label4).
