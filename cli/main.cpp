@@ -19,7 +19,9 @@ const Command kCommands[] = {
     {"moves", "moves < positions", zelkora::cli::movesCommand},
     {"survey", "survey < positions", zelkora::cli::surveyCommand},
     {"probe", "probe < positions", zelkora::cli::probeCommand},
-    {"bestmove", "bestmove [--level 1|2|3] [--trace] < positions", zelkora::cli::bestmoveCommand},
+    {"legal", "legal < positions", zelkora::cli::legalCommand},
+    {"bestmove", "bestmove [--level 1|2|3|4|5] [--trace] < positions", zelkora::cli::bestmoveCommand},
+    {"match", "match --levels A,B --games N [--seed S] [--jobs N]", zelkora::cli::matchCommand},
     {"replay", "replay FILE", zelkora::cli::replayCommand},
 };
 
