@@ -54,7 +54,10 @@ int main(int argc, char** argv) {
     }
     const bool screenshots = is(option, "--screenshots");
     const bool report = is(option, "--startup-report");
-    if ((screenshots && argc != 3) || (report && argc != 2)) {
+    // The second run of the screenshots that takes the start-up picture at
+    // device pixel ratio 2 (the ratio is the whole program's).
+    const bool ratioTwo = screenshots && argc == 4 && is(argv[3], "--ratio-two");
+    if ((screenshots && argc != 3 && !ratioTwo) || (report && argc != 2)) {
         std::fputs(USAGE, stderr);
         return 2;
     }
@@ -68,7 +71,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon::fromTheme(QString::fromUtf8(zelkora::APP_ID)));
     QTranslator translator;
     loadQtJapanese(app, translator);
-    if (screenshots) return zelkora::runScreenshots(QString::fromLocal8Bit(argv[2]));
+    if (screenshots) return zelkora::runScreenshots(QString::fromLocal8Bit(argv[2]), ratioTwo);
     if (report) return zelkora::runStartupReport();
     zelkora::MainWindow window(zelkora::FileLayout::ofProgram(QCoreApplication::applicationDirPath()));
     window.show();

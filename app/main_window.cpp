@@ -36,13 +36,11 @@ MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, QWidget* parent)
 MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* clock, QWidget* parent)
     : QMainWindow(parent), layout_(fileLayout) {
     setWindowTitle(QStringLiteral("Zelkora"));
-    const TwipsScale scale;
-    canvas_ = new CanvasWidget(CLIENT_WIDTH, CLIENT_HEIGHT, scale, this);
+    canvas_ = new CanvasWidget(CLIENT_WIDTH, CLIENT_HEIGHT, TwipsScale(), this);
     setCentralWidget(canvas_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     if (!dialogs) {
-        ownDialogs_ = std::make_unique<QtDialogs>(this);
+        ownDialogs_ = std::make_unique<QtDialogs>(this, [this] { return canvas_->scale().zoom(); });
         dialogs = ownDialogs_.get();
     }
     if (!clock) {
@@ -53,7 +51,8 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     sound_ = std::make_unique<LoadedSoundLibrary>(layout_.soundLibrary.toStdString());
     files_ = std::make_unique<DiskFiles>();
     window_ = std::make_unique<QtWindow>(*this, *canvas_, [this] { quitProgram(); });
-    panel_ = std::make_unique<RecordPanelWidgets>(canvas_, *dialogs, [scale](double twips) { return scale.toPixels(twips); });
+    panel_ = std::make_unique<RecordPanelWidgets>(canvas_, *dialogs, canvas_->scale());
+    canvas_->onScaleChanged = [this](const TwipsScale& scale) { panel_->setScale(scale); };
     panel_->startIn(layout_.recordsFolder);
     // The settings folder of an installed copy may not exist yet; when it
     // cannot be made, writing the file fails and the game says so.
@@ -77,6 +76,7 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     canvas_->onEscape = [this] { form_->Form_KeyPress(ESCAPE); };
 
     buildMenu();
+    resize(sizeHint());
     canvas_->setFocus();
     form_->Form_Load();
 }
@@ -95,7 +95,12 @@ QAction* MainWindow::menuAction(const std::string& name) const { return menu_->a
 
 QPoint MainWindow::pixelOf(double xTwips, double yTwips) const {
     const TwipsScale& s = canvas_->scale();
-    return QPoint(s.toPixels(xTwips), s.toPixels(yTwips));
+    return QPoint(s.x(xTwips), s.y(yTwips));
+}
+
+QPointF MainWindow::pointOf(double xTwips, double yTwips) const {
+    const TwipsScale& s = canvas_->scale();
+    return QPointF(s.logicalX(xTwips), s.logicalY(yTwips));
 }
 
 void MainWindow::buildMenu() {

@@ -6,7 +6,9 @@
 // window itself. The file layout (app/file_layout.h) says where the sound
 // library, the wave files and the settings file are and where the record
 // panel opens; without one the window uses the working-folder layout. Creating the window builds the menu from the menu table and
-// runs Form_Load. Mouse presses on the canvas go to Form_MouseDown, Escape to
+// runs Form_Load. The window can be resized and maximised; the canvas fits
+// the game's client area into it and the record panel and the message boxes
+// follow the canvas's enlargement. Mouse presses on the canvas go to Form_MouseDown, Escape to
 // Form_KeyPress, and closing the window runs Form_Unload unless the game has
 // already ended the program.
 //
@@ -50,8 +52,12 @@ public:
     RecordPanelWidgets& recordPanel() { return *panel_; }
     // The menu item of that upper-case name (a menu's own action for a menu).
     QAction* menuAction(const std::string& name) const;
-    // The point of the canvas widget at a position in twips.
+    // The device pixel of the canvas's image at a position in twips (at a
+    // ratio of 1 also the point of the canvas widget).
     QPoint pixelOf(double xTwips, double yTwips) const;
+    // The point of the canvas widget, in logical pixels, inside the device
+    // pixel of a position in twips (where a click reaches that position).
+    QPointF pointOf(double xTwips, double yTwips) const;
     // True once the game has ended the program (Escape, "終わり", closing, "No").
     bool hasEnded() const { return form_->display.ended; }
     const FileLayout& fileLayout() const { return layout_; }

@@ -7,7 +7,7 @@ namespace {
 using F = Form1;
 
 // Start-up corrects the marks set here: it turns "移動指導" off, keeps "BGM" on
-// and marks the background read from the settings.
+// and marks the background and the enlargement read from the settings.
 const MenuItem MENU[] = {
     {"TAIKYOKU", "対局", nullptr, &F::TAIKYOKU_Click, false},
     {"MATCH_MAN", "対局(人間)", "TAIKYOKU", &F::MATCH_MAN_Click, false},
@@ -46,6 +46,10 @@ const MenuItem MENU[] = {
     {"TAKE", "竹", "HAIKEI_GA", &F::TAKE_Click, false},
     {"UCHU", "宇宙", "HAIKEI_GA", &F::UCHU_Click, false},
     {"RENGA", "煉瓦", "HAIKEI_GA", &F::RENGA_Click, false},
+    {"HYOUJI_BAIRITU", "表示倍率", "OPTION", nullptr, false},
+    {"BAIRITU_100", "100%", "HYOUJI_BAIRITU", &F::BAIRITU_100_Click, true},
+    {"BAIRITU_150", "150%", "HYOUJI_BAIRITU", &F::BAIRITU_150_Click, false},
+    {"BAIRITU_200", "200%", "HYOUJI_BAIRITU", &F::BAIRITU_200_Click, false},
     {"SIDOU", "移動指導", "OPTION", &F::SIDOU_Click, true},
     {"BGM", "BGM", "OPTION", &F::BGM_Click, true},
 

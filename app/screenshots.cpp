@@ -6,11 +6,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QProcess>
+#include <QProcessEnvironment>
 
 #include "app/console_dialogs.h"
 #include "app/main_window.h"
@@ -41,6 +44,17 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
     // The window as a player first sees it: initial position, empty stands,
     // the background from the settings and the title.
     {"startup", [](MainWindow&) {}},
+    // The same at the enlargements of "表示倍率" (set without the menu, which
+    // would rewrite the settings file).
+    {"startup-150", [](MainWindow& w) { w.form().表示倍率_設定(150); }},
+    {"startup-200", [](MainWindow& w) { w.form().表示倍率_設定(200); }},
+    // A window resized by hand, wider than the board's proportions: the board
+    // enlarged to the height, centred, the background continued on both sides.
+    {"resized",
+     [](MainWindow& w) {
+         const QSize menuBar = w.size() - w.canvasWidget().size();
+         w.resize(QSize(1000, 640) + menuBar);
+     }},
     // Two humans four moves in, guidance on: the bishops face each other, the
     // lower player picked a pawn instead of taking the bishop and was refused.
     // The pawn stays selected (red), its target is outlined, and the bishop
@@ -107,27 +121,49 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
 
 std::span<const ScreenshotScenario> screenshotScenarios() { return SCENARIOS; }
 
-int runScreenshots(const QString& folder) {
+namespace {
+
+// Runs one scenario on a fresh window and writes FOLDER/<name>.png; answers
+// whether the picture was written.
+bool shoot(const QString& folder, const ScreenshotScenario& scenario, const QString& name) {
+    ConsoleDialogs dialogs;
+    MainWindow window(&dialogs);
+    window.show();
+    QApplication::processEvents();
+    scenario.drive(window);
+    QApplication::processEvents();
+    const QString path = QDir(folder).filePath(name + ".png");
+    if (!window.grab().toImage().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(QDir::cleanPath(path)));
+    return true;
+}
+
+// The start-up picture on a screen of device pixel ratio 2: the ratio is the
+// whole program's, so a second run of this program takes it.
+bool shootAtRatioTwo(const QString& folder) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_SCALE_FACTOR", "2");
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(QCoreApplication::applicationFilePath(), {"--screenshots", folder, "--ratio-two"});
+    return program.waitForFinished(120000) && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
+}
+
+}  // namespace
+
+int runScreenshots(const QString& folder, bool ratioTwo) {
     if (!QDir().mkpath(folder)) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
         return 1;
     }
+    if (ratioTwo) return shoot(folder, SCENARIOS.front(), "startup-ratio2") ? 0 : 1;
     int failures = 0;
-    for (const auto& scenario : SCENARIOS) {
-        ConsoleDialogs dialogs;
-        MainWindow window(&dialogs);
-        window.show();
-        QApplication::processEvents();
-        scenario.drive(window);
-        QApplication::processEvents();
-        const QString path = QDir(folder).filePath(QString::fromUtf8(scenario.name) + ".png");
-        if (window.grab().toImage().save(path)) {
-            std::printf("%s\n", qPrintable(QDir::cleanPath(path)));
-        } else {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            ++failures;
-        }
-    }
+    for (const auto& scenario : SCENARIOS) failures += !shoot(folder, scenario, QString::fromUtf8(scenario.name));
+    failures += !shootAtRatioTwo(folder);
     return failures == 0 ? 0 : 1;
 }
 

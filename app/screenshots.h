@@ -1,6 +1,7 @@
 // Pictures of the window for the documentation and for looking at by eye:
 // `zelkora --screenshots DIR` runs every scenario of the table offscreen and
-// writes DIR/<name>.png.
+// writes DIR/<name>.png, the start-up among them at 100%, 150% and 200% and
+// on a screen of device pixel ratio 2.
 //
 // Each scenario gets a freshly created window (start-up already run) in the
 // working-folder layout, so the player's own settings are never touched; its
@@ -25,8 +26,10 @@ struct ScreenshotScenario {
 
 std::span<const ScreenshotScenario> screenshotScenarios();
 
-// Writes one PNG per scenario into `folder` (created if missing); answers 0 when
-// every picture was written.
-int runScreenshots(const QString& folder);
+// Writes one PNG per scenario into `folder` (created if missing), then the
+// start-up picture at a device pixel ratio of 2 ("startup-ratio2.png", taken
+// by a second run of the program with `ratioTwo`, which writes only that);
+// answers 0 when every picture was written.
+int runScreenshots(const QString& folder, bool ratioTwo = false);
 
 }  // namespace zelkora

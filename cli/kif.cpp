@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "game/disk_files.h"
+#include "cli/record_file.h"
 #include "game/sfen.h"
 #include "records/kif_format.h"
 #include "records/record_format.h"
@@ -28,10 +28,9 @@ bool playable(const std::vector<MoveRecord>& moves, std::string& error) {
     Position p;
     parseSfen("lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b -", p, error);
     for (std::size_t i = 0; i < moves.size(); ++i) {
-        const EntryFault fault = entryFault(moves[i], p.hands);
+        const EntryFault fault = entryFault(moves[i], p.board, p.hands);
         if (fault != EntryFault::None) {
-            error = "entry " + std::to_string(i + 1) + ": " +
-                    (fault == EntryFault::EmptyHand ? "drop of a piece the hand does not hold" : "square off the board");
+            error = faultReason(fault, static_cast<int>(i) + 1);
             return false;
         }
         stepForward(p.board, p.hands, moves[i]);
@@ -46,13 +45,12 @@ int kifCommand(const Args& args, std::istream&, std::ostream& out, std::ostream&
         err << "usage: zelkora-cli kif FILE\n";
         return 2;
     }
-    std::vector<std::uint8_t> bytes;
-    if (!DiskFiles().readAll(args[0], bytes)) {
-        out << "error: cannot read " << args[0] << "\n";
+    LoadedRecord record;
+    std::string error;
+    if (!readRecordFile(args[0], record, error)) {
+        out << "error: " << error << "\n";
         return 1;
     }
-    const LoadedRecord record = readRecord(bytes);
-    std::string error;
     if (!playable(record.moves, error)) {
         out << "error: " << error << "\n";
         return 1;

@@ -65,6 +65,7 @@ public:
     double top() const override { return -60; }
     void place(double, double, double, double) override {}
     void setBackgroundColour(int) override {}
+    void setEnlargement(int) override {}
     void quit() override {}
 };
 

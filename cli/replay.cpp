@@ -14,28 +14,12 @@
 #include "cli/commands.h"
 #include "cli/null_ports.h"
 #include "cli/positions.h"
-#include "platform/disk_files.h"
+#include "cli/record_file.h"
 #include "game/sfen.h"
 #include "records/record_format.h"
 #include "records/replay_steps.h"
 
 namespace zelkora::cli {
-
-namespace {
-
-// File line of entry n: the three header lines come first.
-constexpr int HEADER_LINES = 3;
-
-std::string faultReason(EntryFault fault, int n) {
-    std::string reason = "entry " + std::to_string(n) + " (line " + std::to_string(n + HEADER_LINES) + "): ";
-    switch (fault) {
-    case EntryFault::EmptyHand: return reason + "drop of a piece the hand does not hold";
-    case EntryFault::Mismatch: return reason + "does not match the board";
-    default: return reason + "square off the board";
-    }
-}
-
-}  // namespace
 
 int replayCommand(const Args& args, std::istream&, std::ostream& out, std::ostream& err) {
     if (args.size() != 1) {
@@ -43,15 +27,10 @@ int replayCommand(const Args& args, std::istream&, std::ostream& out, std::ostre
         return 2;
     }
     const std::string& path = args[0];
-    std::vector<std::uint8_t> bytes;
-    const ReadResult read = DiskFiles().readAll(path, RECORD_MAX_BYTES, bytes);
-    const LoadedRecord record = readRecord(bytes);
+    LoadedRecord record;
     std::string refusal;
-    if (read == ReadResult::Unreadable) refusal = "cannot read ";
-    else if (read == ReadResult::TooLarge) refusal = "larger than any record (" + std::to_string(RECORD_MAX_BYTES) + " bytes): ";
-    else if (!record.isRecord) refusal = "not a record file: ";
-    if (!refusal.empty()) {
-        out << "error: " << refusal << escapedBytes(path) << "\nend\n";
+    if (!readRecordFile(path, record, refusal)) {
+        out << "error: " << refusal << "\nend\n";
         return 1;
     }
     if (record.truncated)

@@ -136,6 +136,7 @@ struct GameFlags {
 struct DisplayState {
     int background = 0;                    // picture code 2..6; 0 while unset
     int highlightColour = COLOUR_GREEN;    // 2, or 15 while guidance is on
+    int enlargement = 100;                 // 表示倍率 of the window in percent: 100, 150 or 200
     bool ended = false;                    // the program was told to end
     bool kifPanel = false;                 // the panel's "RETURN" writes KIF ("KIF書出")
     bool hintShown = false;                // a hint is outlined until the next click
@@ -365,6 +366,8 @@ public:
     void 読込_環境設定ファイル();
     void 書込_環境設定ファイル();
     void チェック設定(int code);
+    void 倍率チェック設定(int percent);
+    void 表示倍率_設定(int percent);
     void MIDORI_Click();
     void TATAMI_Click();
     void TAKE_Click();
@@ -373,6 +376,9 @@ public:
     void SIDOU_Click();
     void VER_Click();
     void BGM_Click();
+    void BAIRITU_100_Click();
+    void BAIRITU_150_Click();
+    void BAIRITU_200_Click();
 };
 
 }  // namespace zelkora

@@ -113,6 +113,10 @@ public:
     virtual double top() const = 0;                          // twips
     virtual void place(double left, double top, double width, double height) = 0;  // twips
     virtual void setBackgroundColour(int colour) = 0;        // palette index
+    // The enlargement of the whole window in percent (100, 150, 200): the
+    // window takes the size of its client area at that enlargement; what is
+    // drawn stays, drawn again at the new size.
+    virtual void setEnlargement(int percent) = 0;
     virtual void quit() = 0;                                 // ends the program
 };
 

@@ -187,7 +187,7 @@ bool upperMatedAfter(const std::vector<MoveRecord>& moves) {
     const Position start = initialPosition();
     loadPosition(*scratch, start);
     for (const MoveRecord& m : moves) {
-        if (entryFault(m, scratch->hands) != EntryFault::None) return false;
+        if (entryFault(m, scratch->board, scratch->hands) != EntryFault::None) return false;
         stepForward(scratch->board, scratch->hands, m);
     }
     scratch->調査_2歩フラグ設定();

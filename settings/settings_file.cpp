@@ -1,10 +1,13 @@
-// The settings file "Zelkora.ini": one line in Shift_JIS ended by CR LF that
-// names the background picture. Only its first line is read and compared
-// byte for byte with the five known lines. A missing or empty file is
-// replaced silently by one holding the green background. When the file cannot
-// be written the green background is used, and the player is told once per run
-// where the game tried to write, since the choice will not outlive the run.
-// Which folder holds the file is the platform's choice (Ports::places).
+// The settings file "Zelkora.ini": lines in Shift_JIS ended by CR LF. The
+// first names the background picture and is compared byte for byte with the
+// five known lines. A second line holds the window's enlargement
+// ("表示倍率=150"), written only when it is not 100%, so the file of a player
+// who never enlarges is the one line it always was, and older copies of the
+// game, which read the first line only, are not disturbed. A missing or empty
+// file is replaced silently by one holding the green background. When the file
+// cannot be written the green background is used, and the player is told once
+// per run where the game tried to write, since the choice will not outlive the
+// run. Which folder holds the file is the platform's choice (Ports::places).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +15,7 @@
 #include "game/Form1.h"
 #include "game/sjis.h"
 #include "settings/background_table.h"
+#include "settings/enlargement_table.h"
 
 namespace zelkora {
 
@@ -23,21 +27,42 @@ constexpr std::size_t SETTINGS_LIMIT = 4096;
 
 const BackgroundChoice& green() { return BACKGROUNDS[0]; }
 
-// The bytes of a settings file holding `line`.
-std::vector<std::uint8_t> fileBytes(const char* line) {
-    const std::string bytes = toShiftJis(line) + "\r\n";
+// The bytes of a settings file holding the background `line` and, when the
+// window is enlarged, the enlargement's line.
+std::vector<std::uint8_t> fileBytes(const char* line, int percent) {
+    std::string bytes = toShiftJis(line) + "\r\n";
+    for (const EnlargementChoice& choice : ENLARGEMENTS)
+        if (choice.percent == percent && percent != NORMAL_SIZE) bytes += toShiftJis(choice.line) + "\r\n";
     return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
-// The first line ends at the first carriage return (CR LF or a lone CR); a
-// line feed alone belongs to the line.
-std::string firstLine(const std::vector<std::uint8_t>& bytes) {
+// Line `index` (0 the first): lines end at a carriage return (CR LF or a lone
+// CR); a line feed alone belongs to the line, one right after a carriage
+// return ends it.
+std::string lineOf(const std::vector<std::uint8_t>& bytes, int index) {
     std::string line;
-    for (std::uint8_t b : bytes) {
-        if (b == '\r') break;
-        line.push_back(static_cast<char>(b));
+    std::size_t i = 0;
+    for (int n = 0; n <= index; ++n) {
+        line.clear();
+        for (; i < bytes.size() && bytes[i] != '\r'; ++i) line.push_back(static_cast<char>(bytes[i]));
+        if (i < bytes.size()) ++i;                        // the carriage return
+        if (i < bytes.size() && bytes[i] == '\n') ++i;    // and its line feed
     }
     return line;
+}
+
+// The enlargement a second line names; 100% for any other line.
+int enlargementOf(const std::string& line) {
+    for (const EnlargementChoice& choice : ENLARGEMENTS)
+        if (line == toShiftJis(choice.line)) return choice.percent;
+    return NORMAL_SIZE;
+}
+
+// The enlargement checked in the menu, read back like the background.
+int checkedEnlargement(const Menu& menu) {
+    for (const EnlargementChoice& choice : ENLARGEMENTS)
+        if (menu.isChecked(choice.item)) return choice.percent;
+    return NORMAL_SIZE;
 }
 
 std::string settingsPath(const Form1& form) { return pathIn(form.io.places.settingsFolder, SETTINGS_FILE); }
@@ -59,7 +84,7 @@ void Form1::読込_環境設定ファイル() {
     const bool readable = io.files->exists(path) &&
                           io.files->readAll(path, SETTINGS_LIMIT, bytes) == ReadResult::Ok && !bytes.empty();
     if (readable) {
-        const std::string line = firstLine(bytes);
+        const std::string line = lineOf(bytes, 0);
         for (const BackgroundChoice& choice : BACKGROUNDS) {
             if (line == toShiftJis(choice.line)) {
                 チェック設定(choice.code);
@@ -68,23 +93,27 @@ void Form1::読込_環境設定ファイル() {
                 break;
             }
         }
+        表示倍率_設定(enlargementOf(lineOf(bytes, 1)));
         return;
     }
     // No file, an empty one, one that cannot be read (a folder, a read error)
     // or a far too large one: replaced by the green
     // background. A folder that cannot be written leaves no file; the green
     // background is used all the same, and the player is told where.
-    if (!io.files->writeAll(path, fileBytes(green().line))) reportUnwritable(*this, path);
+    if (!io.files->writeAll(path, fileBytes(green().line, NORMAL_SIZE))) reportUnwritable(*this, path);
     チェック設定(green().code);
     描画_背景(green().code);
     display.background = green().code;
+    表示倍率_設定(NORMAL_SIZE);
 }
 
 void Form1::書込_環境設定ファイル() {
+    // Without a background line there is no first line, and so no second.
+    const int percent = checkedEnlargement(*io.menu);
     std::vector<std::uint8_t> bytes;
     for (const BackgroundChoice& choice : BACKGROUNDS) {
         if (io.menu->isChecked(choice.item)) {
-            bytes = fileBytes(choice.line);
+            bytes = fileBytes(choice.line, percent);
             break;
         }
     }
@@ -94,7 +123,7 @@ void Form1::書込_環境設定ファイル() {
     // screen follows the menu: in a folder that cannot be written the game
     // plays on the green background rather than showing a choice the menu
     // and the next start would not know.
-    io.files->writeAll(path, fileBytes(green().line));
+    io.files->writeAll(path, fileBytes(green().line, percent));
     reportUnwritable(*this, path);
     チェック設定(green().code);
     display.background = green().code;

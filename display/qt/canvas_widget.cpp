@@ -1,6 +1,8 @@
-// Showing the retained image and forwarding mouse presses and Escape.
+// Showing the retained image, fitting the client area into the widget, and
+// forwarding mouse presses and Escape.
 #include "display/qt/canvas_widget.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QKeyEvent>
@@ -13,22 +15,74 @@
 namespace zelkora {
 
 CanvasWidget::CanvasWidget(double widthTwips, double heightTwips, TwipsScale scale, QWidget* parent)
-    : QWidget(parent), canvas_(widthTwips, heightTwips, scale) {
+    : QWidget(parent), canvas_(widthTwips, heightTwips, scale), enlargement_(scale.zoom()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setFixedSize(canvas_.image().size());
-    canvas_.onChanged = [this](const QRect& rect) { update(rect); };
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setMinimumSize(referenceSize());
+    resize(naturalSize());
+    canvas_.onChanged = [this](const QRect& rect) {
+        const double ratio = canvas_.scale().ratio();
+        update(QRectF(rect.x() / ratio, rect.y() / ratio, rect.width() / ratio, rect.height() / ratio).toAlignedRect());
+    };
     canvas_.onRefresh = [this] { repaint(); };
 }
 
-void CanvasWidget::setSizeTwips(double widthTwips, double heightTwips) {
-    canvas_.resize(widthTwips, heightTwips);
-    setFixedSize(canvas_.image().size());
+QSize CanvasWidget::referenceSize() const {
+    const TwipsScale reference;
+    return QSize(reference.toPixels(canvas_.widthTwips()), reference.toPixels(canvas_.heightTwips()));
 }
 
-void CanvasWidget::paintEvent(QPaintEvent* event) {
+QSize CanvasWidget::naturalSize() const {
+    const QSize r = referenceSize();
+    // Whole pixels that hold the enlarged client area (a hair of rounding spared).
+    auto hold = [this](int pixels) { return static_cast<int>(std::ceil(pixels * enlargement_ - 1e-6)); };
+    return QSize(hold(r.width()), hold(r.height()));
+}
+
+void CanvasWidget::setSizeTwips(double widthTwips, double heightTwips) {
+    if (widthTwips == canvas_.widthTwips() && heightTwips == canvas_.heightTwips()) return;
+    canvas_.resize(widthTwips, heightTwips);
+    setMinimumSize(referenceSize());
+    updateGeometry();
+    updateScale();
+}
+
+void CanvasWidget::setEnlargement(double zoom) {
+    enlargement_ = zoom > 0 ? zoom : 1;
+    updateGeometry();
+}
+
+void CanvasWidget::updateScale() {
+    const double ratio = devicePixelRatioF();
+    const QSize reference = referenceSize();
+    const QSize pixels(static_cast<int>(std::lround(width() * ratio)), static_cast<int>(std::lround(height() * ratio)));
+    const double zoom = std::max(1.0, std::min(double(width()) / reference.width(), double(height()) / reference.height()));
+    const TwipsScale unplaced(zoom, ratio);
+    const int offsetX = std::max(0, (pixels.width() - unplaced.toPixels(canvas_.widthTwips())) / 2);
+    const int offsetY = std::max(0, (pixels.height() - unplaced.toPixels(canvas_.heightTwips())) / 2);
+    const TwipsScale scale(zoom, ratio, offsetX, offsetY);
+    if (scale == canvas_.scale() && pixels == canvas_.image().size()) return;
+    canvas_.setScale(scale, pixels);
+    update();
+    if (onScaleChanged) onScaleChanged(scale);
+}
+
+bool CanvasWidget::event(QEvent* event) {
+    // A move to a screen of another ratio; the paint event checks again.
+    if (event->type() == QEvent::ScreenChangeInternal) updateScale();
+    return QWidget::event(event);
+}
+
+void CanvasWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    updateScale();
+}
+
+void CanvasWidget::paintEvent(QPaintEvent*) {
+    if (devicePixelRatioF() != canvas_.scale().ratio()) updateScale();
     QPainter painter(this);
-    painter.drawImage(event->rect(), canvas_.image(), event->rect());
+    painter.drawImage(QPoint(0, 0), canvas_.image());
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
@@ -40,7 +94,7 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPointF p = event->position();
-    onMouseDown(button, scale().toTwips(std::floor(p.x())), scale().toTwips(std::floor(p.y())));
+    onMouseDown(button, scale().logicalXToTwips(p.x()), scale().logicalYToTwips(p.y()));
 }
 
 void CanvasWidget::keyPressEvent(QKeyEvent* event) {

@@ -1,9 +1,19 @@
 // The widget that shows the retained canvas and passes the player's input on.
 //
 // It owns the RetainedCanvas and never draws anything of its own: a paint event
-// copies the image. Mouse presses become (button, x, y) with button 1 for the
-// left and 2 for the right button and the position in twips; other buttons are
-// ignored. The Escape key is passed on; other keys are not used by the game.
+// copies the image. The canvas's image always has the widget's size in device
+// pixels. The client area of the game keeps its proportions: it is enlarged to
+// fit the widget (the enlargement the player chose gives the widget its natural
+// size; a window resized or maximised by hand fits the client area into what
+// it got) and centred, the rest showing the background. The widget is never
+// smaller than the client area at 100%. A change of size or of the screen's
+// device pixel ratio (the window moved to another screen) draws everything
+// again at the new resolution.
+//
+// Mouse presses become (button, x, y) with button 1 for the left and 2 for the
+// right button and the position in twips of the device pixel under the
+// pointer; other buttons are ignored. The Escape key is passed on; other keys
+// are not used by the game.
 #pragma once
 
 #include <functional>
@@ -22,19 +32,36 @@ public:
     RetainedCanvas& canvas() { return canvas_; }
     const TwipsScale& scale() const { return canvas_.scale(); }
 
-    // Sets the widget and its image to a size in twips.
+    // Sets the client area to a size in twips.
     void setSizeTwips(double widthTwips, double heightTwips);
+    // The enlargement (1 for 100%) that sets the widget's natural size.
+    void setEnlargement(double zoom);
+    double enlargement() const { return enlargement_; }
+    // The size of the client area at the enlargement, in logical pixels.
+    QSize naturalSize() const;
+    QSize sizeHint() const override { return naturalSize(); }
+
+    // Fits the client area into the widget at the screen's current ratio.
+    void updateScale();
 
     std::function<void(int button, double x, double y)> onMouseDown;
     std::function<void()> onEscape;
+    // Told after the scale changed (size, enlargement or screen).
+    std::function<void(const TwipsScale&)> onScaleChanged;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The client area at 100% in logical pixels.
+    QSize referenceSize() const;
+
     RetainedCanvas canvas_;
+    double enlargement_ = 1;
 };
 
 }  // namespace zelkora

@@ -1,9 +1,18 @@
 // Modal message boxes.
 #include "display/qt/qt_dialogs.h"
 
+#include <cmath>
+
 #include <QMessageBox>
 
 namespace zelkora {
+
+QFont QtDialogs::enlarged(QFont font, double zoom) {
+    if (zoom == 1) return font;
+    if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * zoom);
+    else font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * zoom)));
+    return font;
+}
 
 QString QtDialogs::displayText(const std::string& text) {
     QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -18,6 +27,7 @@ Answer QtDialogs::message(const std::string& text, const std::string& title, But
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(text));
     box.setIcon(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
+    if (zoom_) box.setFont(enlarged(box.font(), zoom_()));
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

@@ -2,9 +2,14 @@
 //
 // The title and text are shown as given; the carriage returns the messages use
 // for line breaks become line breaks. One OK button, or Yes and No (Yes is the
-// default, Escape answers No); the warning icon only when asked for.
+// default, Escape answers No); the warning icon only when asked for. The box's
+// text and buttons are enlarged with the window (`zoom` tells by how much).
 #pragma once
 
+#include <functional>
+#include <utility>
+
+#include <QFont>
 #include <QString>
 
 #include "game/ports.h"
@@ -15,14 +20,18 @@ namespace zelkora {
 
 class QtDialogs : public Dialogs {
 public:
-    explicit QtDialogs(QWidget* parent) : parent_(parent) {}
+    explicit QtDialogs(QWidget* parent, std::function<double()> zoom = {})
+        : parent_(parent), zoom_(std::move(zoom)) {}
     Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
 
     // The text as the box shows it.
     static QString displayText(const std::string& text);
+    // A font enlarged by `zoom`.
+    static QFont enlarged(QFont font, double zoom);
 
 private:
     QWidget* parent_;
+    std::function<double()> zoom_;
 };
 
 }  // namespace zelkora

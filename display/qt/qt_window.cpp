@@ -14,13 +14,24 @@ QtWindow::QtWindow(QWidget& window, CanvasWidget& canvas, std::function<void()> 
 
 std::int32_t QtWindow::handle() const { return static_cast<std::int32_t>(window_.winId()); }
 
-double QtWindow::top() const { return canvas_.scale().toTwips(window_.pos().y()); }
+// The desktop is measured at the reference scale, whatever the enlargement.
+double QtWindow::top() const { return TwipsScale().yToTwips(window_.pos().y()); }
 
 void QtWindow::place(double left, double top, double width, double height) {
-    const TwipsScale& s = canvas_.scale();
-    window_.move(s.toPixels(left), s.toPixels(top));
+    const TwipsScale desktop;
+    window_.move(desktop.toPixels(left), desktop.toPixels(top));
+    const RetainedCanvas& client = canvas_.canvas();
+    const bool resized = width != client.widthTwips() || height != client.heightTwips();
     canvas_.setSizeTwips(width, height);
-    window_.adjustSize();
+    if (resized) window_.resize(window_.sizeHint());
+}
+
+void QtWindow::setEnlargement(int percent) {
+    const double zoom = percent / 100.0;
+    if (zoom <= 0 || zoom == canvas_.enlargement()) return;
+    canvas_.setEnlargement(zoom);
+    if (window_.isMaximized() || window_.isFullScreen()) window_.showNormal();
+    window_.resize(window_.sizeHint());
 }
 
 void QtWindow::setBackgroundColour(int colour) { canvas_.canvas().fill(colour); }

@@ -5,7 +5,7 @@
 // folder's ancestors and its subfolders (a double click or Enter opens one);
 // the file list shows the chosen folder's "*.棋譜" files, and a click on one
 // loads it. Texts cross to the core as UTF-8. Every control is placed at its
-// twips position through the window's scale.
+// twips position through the window's scale, again whenever the scale changes.
 #include "display/qt/record_panel.h"
 
 #include <QComboBox>
@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QWidget>
+
+#include <vector>
 
 namespace zelkora {
 
@@ -61,7 +63,8 @@ bool driveReady(const QString& path) {
 
 struct RecordPanelWidgets::Impl {
     Dialogs& dialogs;
-    std::function<int(double)> px;
+    TwipsScale scale;
+    std::vector<std::pair<QWidget*, Place>> placed;
     QComboBox* drive1 = nullptr;
     QListWidget* dir1 = nullptr;
     QListWidget* file1 = nullptr;
@@ -71,15 +74,21 @@ struct RecordPanelWidgets::Impl {
     QString folder;
     int driveIndex = 0;
 
-    Impl(Dialogs& d, std::function<int(double)> f) : dialogs(d), px(std::move(f)) {}
+    Impl(Dialogs& d, const TwipsScale& s) : dialogs(d), scale(s) {}
 
     void place(QWidget* w, const Place& p, const char* name) {
         w->setObjectName(QString::fromLatin1(name));
-        w->setGeometry(px(p.left), px(p.top), px(p.width), px(p.height));
-        QFont font(QStringLiteral("IPAPMincho"));
-        font.setPixelSize(px(FONT_TWIPS));
-        w->setFont(font);
+        placed.emplace_back(w, p);
+        fit(w, p);
         w->hide();
+    }
+
+    void fit(QWidget* w, const Place& p) const {
+        w->setGeometry(scale.logicalLeft(p.left), scale.logicalTop(p.top), scale.toLogicalPixels(p.width),
+                       scale.toLogicalPixels(p.height));
+        QFont font(QStringLiteral("IPAPMincho"));
+        font.setPixelSize(scale.toLogicalPixels(FONT_TWIPS));
+        w->setFont(font);
     }
 
     // Dir1: the ancestors of the chosen folder, then its subfolders, each
@@ -159,8 +168,8 @@ struct RecordPanelWidgets::Impl {
     }
 };
 
-RecordPanelWidgets::RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, std::function<int(double)> twipsToPixels)
-    : d(new Impl(dialogs, std::move(twipsToPixels))) {
+RecordPanelWidgets::RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, const TwipsScale& scale)
+    : d(new Impl(dialogs, scale)) {
     d->drive1 = new QComboBox(parent);
     d->place(d->drive1, DRIVE1, "Drive1");
     d->dir1 = new QListWidget(parent);
@@ -237,6 +246,11 @@ std::string RecordPanelWidgets::text(int field) const {
 std::string RecordPanelWidgets::folder() const { return d->folder.toStdString(); }
 
 void RecordPanelWidgets::refreshFiles() { d->fillFiles(); }
+
+void RecordPanelWidgets::setScale(const TwipsScale& scale) {
+    d->scale = scale;
+    for (const auto& [w, p] : d->placed) d->fit(w, p);
+}
 
 void RecordPanelWidgets::startIn(const QString& folder) {
     d->changeFolder(folder);

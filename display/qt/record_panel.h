@@ -1,7 +1,8 @@
 // The save and load panel over the upper-left of the window: drive, folder and
 // file lists (files filtered to "*.棋譜") and four labelled fields with the
 // "RETURN" button. All controls start hidden; the core shows and hides them
-// through the RecordPanel port.
+// through the RecordPanel port. Controls and their font follow the window's
+// scale: their twips places become logical pixels through TwipsScale.
 #pragma once
 
 #include <functional>
@@ -9,6 +10,7 @@
 
 #include <QObject>
 
+#include "display/qt/twips.h"
 #include "game/ports.h"
 
 class QWidget;
@@ -18,10 +20,9 @@ namespace zelkora {
 class RecordPanelWidgets : public QObject, public RecordPanel {
     Q_OBJECT
 public:
-    // Creates the hidden controls as children of `parent`; `twipsToPixels` maps a
-    // twips length to pixels (the window's scale). Refusals of the lists (a drive
-    // that is not ready) are shown through `dialogs`.
-    RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, std::function<int(double)> twipsToPixels);
+    // Creates the hidden controls as children of `parent`, placed at `scale`.
+    // Refusals of the lists (a drive that is not ready) are shown through `dialogs`.
+    RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, const TwipsScale& scale);
     ~RecordPanelWidgets() override;
 
     // Called when a file is clicked in the file list (File1_Click) with its name,
@@ -36,6 +37,8 @@ public:
     std::string folder() const override;
     void refreshFiles() override;
 
+    // Places every control and its font again at a new scale of the window.
+    void setScale(const TwipsScale& scale);
     // Shows `folder` in the lists; they start at the working folder otherwise.
     void startIn(const QString& folder);
 

@@ -1,6 +1,7 @@
 // The real message boxes, answered by a timer the way a player would click.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -15,6 +16,7 @@ struct SeenBox {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QFont font;
 };
 
 // Waits for the modal box, notes what it shows, then presses `button`. The
@@ -27,7 +29,7 @@ void answerWith(QMessageBox::StandardButton button, SeenBox& seen) {
         if (!box || !box->isVisible()) return;
         poll->stop();
         poll->deleteLater();
-        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->font()};
         box->button(button)->click();
     });
     poll->start();
@@ -65,6 +67,16 @@ TEST(QtDialogs, WarningBoxHasOneOkButtonAndTheIcon) {
     EXPECT_EQ(seen.text, "<b>音</b>が出ません");   // shown as written, not as markup
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
     EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+TEST(QtDialogs, TheBoxIsEnlargedWithTheWindow) {
+    SeenBox normal, enlarged;
+    QtDialogs atNormalSize(nullptr, [] { return 1.0; }), atDouble(nullptr, [] { return 2.0; });
+    answerWith(QMessageBox::Ok, normal);
+    atNormalSize.message("Zelkora  バージョン", "バージョン情報", Buttons::Ok, Icon::None);
+    answerWith(QMessageBox::Ok, enlarged);
+    atDouble.message("Zelkora  バージョン", "バージョン情報", Buttons::Ok, Icon::None);
+    EXPECT_EQ(QFontInfo(enlarged.font).pixelSize(), 2 * QFontInfo(normal.font).pixelSize());
 }
 
 }  // namespace

@@ -47,6 +47,26 @@ TEST(Screenshots, StartupPictureIsWrittenWithTheWholeWindow) {
         const QImage& tile = RetainedCanvas::picture(picture);
         EXPECT_EQ(background.pixel(4 + 5, menuBar + 499 + 5), tile.pixel(5, 5) | 0xFF000000u);
     }
+    // The start-up at 150% and 200%, and at 100% on a screen of ratio 2 (saved
+    // in device pixels): the canvas under the menu bar at its size. At 200%
+    // and at ratio 2 the canvas is drawn at the same resolution, so the two
+    // are the same picture.
+    const struct {
+        const char* name;
+        QSize canvas;
+    } enlarged[] = {{"startup-150", {900, 800}}, {"startup-200", {1200, 1066}}, {"startup-ratio2", {1200, 1066}}};
+    QImage canvases[3];
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(enlarged[i].name);
+        const QImage shotAt(folder.filePath(QString("screens/%1.png").arg(enlarged[i].name)));
+        ASSERT_FALSE(shotAt.isNull());
+        EXPECT_EQ(shotAt.width(), enlarged[i].canvas.width());
+        ASSERT_GT(shotAt.height(), enlarged[i].canvas.height() + 10) << "the menu bar is missing";
+        canvases[i] = shotAt.copy(QRect(QPoint(0, shotAt.height() - enlarged[i].canvas.height()), enlarged[i].canvas))
+                          .convertToFormat(QImage::Format_RGB32);
+    }
+    EXPECT_TRUE(canvases[1] == canvases[2]) << "ratio 2 is not drawn at its resolution";
+
     // Taking the pictures leaves the settings as start-up made them.
     QFile settings(folder.filePath("Zelkora.ini"));
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));

@@ -71,6 +71,10 @@ const ExpectedItem MENU[] = {
     {"TAKE", "竹", "HAIKEI_GA"},
     {"UCHU", "宇宙", "HAIKEI_GA"},
     {"RENGA", "煉瓦", "HAIKEI_GA"},
+    {"HYOUJI_BAIRITU", "表示倍率", "OPTION"},
+    {"BAIRITU_100", "100%", "HYOUJI_BAIRITU"},
+    {"BAIRITU_150", "150%", "HYOUJI_BAIRITU"},
+    {"BAIRITU_200", "200%", "HYOUJI_BAIRITU"},
     {"SIDOU", "移動指導", "OPTION"},
     {"BGM", "BGM", "OPTION"},
     {"VER", "その他", ""},
@@ -112,6 +116,7 @@ TEST_F(WindowTest, StartUpCorrectsTheCheckMarksOfTheNewWindow) {
         {"SIDOU", false}, {"BGM", true},     {"LEVEL1", false}, {"LEVEL2", false}, {"LEVEL3", true},
         {"LEVEL4", false}, {"LEVEL5", false},
         {"MIDORI", true}, {"TATAMI", false}, {"TAKE", false},   {"UCHU", false},   {"RENGA", false},
+        {"BAIRITU_100", true}, {"BAIRITU_150", false}, {"BAIRITU_200", false},
     };
     for (const auto& [name, checked] : marks) EXPECT_EQ(w.menuAction(name)->isChecked(), checked) << name;
 }

@@ -55,7 +55,7 @@ TEST(KifCommand, PrintsWhatKifExportWritesForTheSameGame) {
     // An entry that drops a piece nobody holds.
     std::ofstream(file, std::ios::binary) << "a\r\nb\r\nc\r\n11855-800-800   0\r\n";
     EXPECT_EQ(run(file.string(), out), 1);
-    EXPECT_EQ(out, "error: entry 1: drop of a piece the hand does not hold\n");
+    EXPECT_EQ(out, "error: entry 1 (line 4): drop of a piece the hand does not hold\n");
     fs::remove(file);
 }
 

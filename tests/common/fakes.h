@@ -116,10 +116,12 @@ public:
     double windowTop = 0;
     int quits = 0;
     int background = -1;
+    std::vector<int> enlargements;   // every enlargement set, in order
     std::int32_t handle() const override { return 42; }
     double top() const override { return windowTop; }
     void place(double, double top, double, double) override { windowTop = top; }
     void setBackgroundColour(int colour) override { background = colour; }
+    void setEnlargement(int percent) override { enlargements.push_back(percent); }
     void quit() override { ++quits; }
 };
 

@@ -1,0 +1,41 @@
+// The game's pictures at whatever size the screen needs.
+//
+// At their own size (a 100% window on a screen of ratio 1) the pictures are the
+// embedded PNG files, so that window looks exactly as it always has. At any
+// other size they are drawn afresh from the same vector art the picture
+// generator draws them with (tools/make_pictures), at that size in device
+// pixels: edges and the pieces' characters are as sharp as the screen allows,
+// never an enlarged small bitmap. A drawn picture is kept for later calls; the
+// canvas forgets them when its scale changes.
+#pragma once
+
+#include <map>
+#include <tuple>
+
+#include <QImage>
+#include <QSize>
+
+#include "game/ports.h"
+
+namespace zelkora {
+
+// The picture drawn from the vector art at `size` device pixels (opaque).
+QImage renderPicture(Picture picture, QSize size);
+
+class PictureCache {
+public:
+    // The picture as embedded (a null image if the resource is missing).
+    static const QImage& embedded(Picture picture);
+
+    // The picture at `size` device pixels: the embedded one at its own size,
+    // otherwise drawn from the art (once per size).
+    const QImage& at(Picture picture, QSize size);
+
+    void clear() { drawn_.clear(); }
+    std::size_t drawnCount() const { return drawn_.size(); }
+
+private:
+    std::map<std::tuple<int, int, int>, QImage> drawn_;
+};
+
+}  // namespace zelkora
