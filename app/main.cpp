@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "app/screenshots.h"
+#include "app/translations.h"
 
 int main(int argc, char** argv) {
     const bool screenshots = argc >= 2 && std::strcmp(argv[1], "--screenshots") == 0;
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
         if (qEnvironmentVariableIsEmpty("ALSOFT_DRIVERS")) qputenv("ALSOFT_DRIVERS", "null");
     }
     QApplication app(argc, argv);
+    zelkora::installQtTranslations(app);
     if (screenshots) return zelkora::runScreenshots(QString::fromLocal8Bit(argv[2]));
     zelkora::MainWindow window;
     window.show();

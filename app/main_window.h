@@ -4,9 +4,9 @@
 // message boxes, the menu check marks, the record panel, the sound library
 // (loaded from libZelkora.so beside the program), the clock, the files and the
 // window itself. Creating the window builds the menu from the menu table and
-// runs Form_Load. Mouse presses on the canvas go to Form_MouseDown, Escape to
-// Form_KeyPress, and closing the window runs Form_Unload unless the game has
-// already ended the program.
+// runs Form_Load. Mouse presses on the canvas go to Form_MouseDown, Escape
+// typed while the canvas has the focus to Form_KeyPress, and closing the window
+// runs Form_Unload unless the game has already ended the program.
 //
 // Tests and scripted runs may pass their own Dialogs (to answer boxes without
 // showing them) and Clock; everything else is real.
@@ -51,7 +51,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenu();

@@ -3,7 +3,8 @@
 // It owns the RetainedCanvas and never draws anything of its own: a paint event
 // copies the image. Mouse presses become (button, x, y) with button 1 for the
 // left and 2 for the right button and the position in twips; other buttons are
-// ignored. The Escape key is passed on; other keys are not used by the game.
+// ignored. The Escape key is passed on while the canvas itself has the focus;
+// other keys are not used by the game.
 #pragma once
 
 #include <functional>

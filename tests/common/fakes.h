@@ -112,12 +112,16 @@ public:
 
 class FakeWindow : public Window {
 public:
-    double windowTop = 0;
+    double windowLeft = 0, windowTop = 0;
+    int places = 0;
     int quits = 0;
     int background = -1;
     std::int32_t handle() const override { return 42; }
-    double top() const override { return windowTop; }
-    void place(double, double top, double, double) override { windowTop = top; }
+    void place(double left, double top, double, double) override {
+        windowLeft = left;
+        windowTop = top;
+        ++places;
+    }
     void setBackgroundColour(int colour) override { background = colour; }
     void quit() override { ++quits; }
 };
