@@ -8,7 +8,8 @@
 BUILD     ?= build
 FUZZ_TIME ?= 60
 PACKAGES  := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libopenal-dev libsndfile1-dev \
-             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-mincho qt6-translations-l10n
+             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-mincho qt6-translations-l10n \
+             xvfb openbox x11-utils
 HEADLESS  := QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null
 
 .PHONY: all deps configure build run test bench screenshot fuzz clean

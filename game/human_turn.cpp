@@ -7,6 +7,11 @@
 // no game runs. Refusals (promotion button, compulsory capture) keep the
 // selection; an illegal target drops it silently. The side to move changes
 // here only in two-human games; against the computer com_ban hands it back.
+//
+// Form_MouseDown reads as its steps: a click without a game is answered, a
+// hand cell is picked, a first click selects a source, a second click on an
+// own piece moves the selection, any other target is checked (refuseTarget),
+// then the move is played (playMove) and the turn handed over (handOver).
 #include <cmath>
 
 #include "game/Form1.h"

@@ -106,9 +106,9 @@ class Window {
 public:
     virtual ~Window() = default;
     virtual std::int32_t handle() const = 0;
-    // Puts the window's frame at (left, top) of the screen, moved as little as
-    // needed to keep it whole on the screen, and sizes the client area (twips).
-    virtual void place(double left, double top, double width, double height) = 0;
+    // Sizes the client area (twips) and puts the window where all of it, its
+    // frame included, is on the screen.
+    virtual void place(double width, double height) = 0;
     virtual void setBackgroundColour(int colour) = 0;        // palette index
     virtual void quit() = 0;                                 // ends the program
 };

@@ -61,12 +61,11 @@ void Form1::Form_Load() {
     初期設定();
     描画_絵(PIC_ZELKORA, 11.2, 0);
 
-    // 9. The window is placed once, at the first start-up, at the top-left of
-    //    the screen (the window port keeps its frame on the screen). A later
-    //    start-up leaves it where the player has put it.
+    // 9. The window is placed once, at the first start-up, whole on the screen.
+    //    A later start-up leaves it where the player has put it.
     if (io.window && !display.placed) {
         display.placed = true;
-        io.window->place(0, 0, 9000, 8000);
+        io.window->place(9000, 8000);
     }
 }
 

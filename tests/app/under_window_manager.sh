@@ -1,10 +1,10 @@
 #!/bin/sh
 # Runs the window tests that need a real screen: a private Xvfb display with
 # the openbox window manager, the Qt xcb platform. Exits 77 (skipped) when
-# Xvfb, openbox or xprop is not installed.
+# Xvfb, openbox, xprop or xwininfo is not installed.
 # usage: under_window_manager.sh TEST_APP [gtest filter]
 set -u
-for tool in Xvfb openbox xprop; do command -v $tool >/dev/null || { echo "$tool is needed"; exit 77; }; done
+for tool in Xvfb openbox xprop xwininfo; do command -v $tool >/dev/null || { echo "$tool is needed"; exit 77; }; done
 program=$1
 filter=${2:-*UnderAWindowManager*}
 

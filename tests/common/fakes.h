@@ -112,14 +112,14 @@ public:
 
 class FakeWindow : public Window {
 public:
-    double windowLeft = 0, windowTop = 0;
+    double clientWidth = 0, clientHeight = 0;
     int places = 0;
     int quits = 0;
     int background = -1;
     std::int32_t handle() const override { return 42; }
-    void place(double left, double top, double, double) override {
-        windowLeft = left;
-        windowTop = top;
+    void place(double width, double height) override {
+        clientWidth = width;
+        clientHeight = height;
         ++places;
     }
     void setBackgroundColour(int colour) override { background = colour; }
