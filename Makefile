@@ -4,15 +4,19 @@
 #   make bench       benchmarks (Google Benchmark)
 #   make screenshot  offscreen pictures of the window in build/screens
 #   make fuzz        fuzz the record reader (clang, libFuzzer; not part of test)
+#   make install     install under PREFIX (default /usr/local), DESTDIR honoured
+#   make package     a Debian package zelkora_<version>_<arch>.deb in this folder
 
 BUILD     ?= build
+PREFIX    ?= /usr/local
+DESTDIR   ?=
 FUZZ_TIME ?= 60
 PACKAGES  := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libopenal-dev libsndfile1-dev \
              libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-mincho qt6-translations-l10n \
-             xvfb openbox x11-utils
+             desktop-file-utils appstream dpkg-dev xvfb openbox x11-utils
 HEADLESS  := QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null
 
-.PHONY: all deps configure build run test bench screenshot fuzz clean
+.PHONY: all deps configure build run test bench screenshot fuzz install package clean
 
 all: build
 
@@ -54,6 +58,13 @@ fuzz: deps
 	cmake --build $(BUILD)-fuzz --target fuzz_record_reader
 	mkdir -p $(BUILD)-fuzz/corpus
 	$(BUILD)-fuzz/bin/fuzz_record_reader -max_total_time=$(FUZZ_TIME) $(BUILD)-fuzz/corpus
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+	mv $(BUILD)/zelkora_*.deb .
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-fuzz

@@ -1,29 +1,67 @@
-// Zelkora: the game window, or with `--screenshots DIR` pictures of it.
+// Zelkora: the game window; `--screenshots DIR` pictures of it, and
+// `--startup-report` what start-up found where (app/startup_report.h).
 #include <cstdio>
 #include <cstring>
 
 #include <QApplication>
+#include <QIcon>
 
+#include "app/file_layout.h"
 #include "app/main_window.h"
 #include "app/screenshots.h"
+#include "app/startup_report.h"
 #include "app/translations.h"
 
+namespace {
+
+constexpr const char* USAGE =
+    "usage: zelkora [--version | --help | --startup-report | --screenshots DIR]\n"
+    "  (no option)        the game window\n"
+    "  --startup-report   start up without a window, print where the sound library,\n"
+    "                     the wave files and the settings were found, and quit\n"
+    "  --screenshots DIR  pictures of the window, offscreen, into DIR\n"
+    "  --version          the version\n"
+    "  --help             this text\n";
+
+bool is(const char* argument, const char* option) { return std::strcmp(argument, option) == 0; }
+
+// Runs without a screen and without a sound device, so no box can wait for an
+// answer nobody gives; a caller's own choice is kept.
+void runHeadless() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("ALSOFT_DRIVERS")) qputenv("ALSOFT_DRIVERS", "null");
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    const bool screenshots = argc >= 2 && std::strcmp(argv[1], "--screenshots") == 0;
-    if (screenshots) {
-        if (argc != 3) {
-            std::fprintf(stderr, "usage: zelkora --screenshots DIR\n");
-            return 2;
-        }
-        // Pictures are taken without a screen and without a sound device, so no
-        // box can wait for an answer nobody gives.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (qEnvironmentVariableIsEmpty("ALSOFT_DRIVERS")) qputenv("ALSOFT_DRIVERS", "null");
+    const char* option = argc >= 2 ? argv[1] : "";
+    if (is(option, "--version")) {
+        std::printf("zelkora %s\n", ZELKORA_VERSION);
+        return 0;
     }
+    if (is(option, "--help")) {
+        std::fputs(USAGE, stdout);
+        return 0;
+    }
+    const bool screenshots = is(option, "--screenshots");
+    const bool report = is(option, "--startup-report");
+    if ((screenshots && argc != 3) || (report && argc != 2)) {
+        std::fputs(USAGE, stderr);
+        return 2;
+    }
+    if (screenshots) runHeadless();
+    // The report shows no window, so it needs no screen either.
+    if (report && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The desktop entry and the themed icon of an installed copy go by the
+    // application id (a copy in its build folder finds no icon and shows none).
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(zelkora::APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromUtf8(zelkora::APP_ID)));
     zelkora::installQtTranslations(app);
     if (screenshots) return zelkora::runScreenshots(QString::fromLocal8Bit(argv[2]));
-    zelkora::MainWindow window;
+    if (report) return zelkora::runStartupReport();
+    zelkora::MainWindow window(zelkora::FileLayout::ofProgram(QCoreApplication::applicationDirPath()));
     window.show();
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,11 +25,14 @@ namespace zelkora {
 namespace {
 
 constexpr int ESCAPE = 27;
-constexpr const char* SOUND_LIBRARY = "libZelkora.so";
 
 }  // namespace
 
-MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, QWidget* parent)
+    : MainWindow(FileLayout::workingFolder(QCoreApplication::applicationDirPath()), dialogs, clock, parent) {}
+
+MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* clock, QWidget* parent)
+    : QMainWindow(parent), layout_(fileLayout) {
     setWindowTitle(QStringLiteral("Zelkora"));
     const TwipsScale scale;
     canvas_ = new CanvasWidget(CLIENT_WIDTH, CLIENT_HEIGHT, scale, this);
@@ -44,11 +48,14 @@ MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, QWidget* parent) : QMainW
         clock = ownClock_.get();
     }
     menu_ = std::make_unique<QtMenu>();
-    const QString library = QCoreApplication::applicationDirPath() + '/' + SOUND_LIBRARY;
-    sound_ = std::make_unique<LoadedSoundLibrary>(library.toStdString());
+    sound_ = std::make_unique<LoadedSoundLibrary>(layout_.soundLibrary.toStdString());
     files_ = std::make_unique<DiskFiles>();
     window_ = std::make_unique<QtWindow>(*this, *canvas_, [this] { quitProgram(); });
     panel_ = std::make_unique<RecordPanelWidgets>(canvas_, *dialogs, [scale](double twips) { return scale.toPixels(twips); });
+    panel_->startIn(layout_.recordsFolder);
+    // The settings folder of an installed copy may not exist yet; when it
+    // cannot be made, writing the file fails and the game says so.
+    if (!layout_.settingsFolder.isEmpty()) QDir().mkpath(layout_.settingsFolder);
 
     Ports ports;
     ports.canvas = &canvas_->canvas();
@@ -59,6 +66,7 @@ MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, QWidget* parent) : QMainW
     ports.clock = clock;
     ports.window = window_.get();
     ports.files = files_.get();
+    ports.places = layout_.places();
     form_ = std::make_unique<Form1>(ports);
 
     panel_->onFileChosen = [this](const std::string& name) { form_->File1_Click(name); };
@@ -80,6 +88,8 @@ MainWindow::~MainWindow() {
     // still releases the sound buffers and the device.
     if (!form_->display.ended) form_->終了処理();
 }
+
+bool MainWindow::soundLibraryLoaded() const { return sound_->loaded(); }
 
 RetainedCanvas& MainWindow::canvas() { return canvas_->canvas(); }
 

@@ -2,11 +2,14 @@
 //
 // The window owns Form1 and every port it is given: the retained canvas, the
 // message boxes, the menu check marks, the record panel, the sound library
-// (loaded from libZelkora.so beside the program), the clock, the files and the
-// window itself. Creating the window builds the menu from the menu table and
-// runs Form_Load. Mouse presses on the canvas go to Form_MouseDown, Escape
-// typed while the canvas has the focus to Form_KeyPress, and closing the window
-// runs Form_Unload unless the game has already ended the program.
+// (loaded by full path from the file layout), the clock, the files and the
+// window itself. The file layout (app/file_layout.h) says where the sound
+// library, the wave files and the settings file are and where the record
+// panel opens; without one the window uses the working-folder layout. Creating
+// the window builds the menu from the menu table and runs Form_Load. Mouse
+// presses on the canvas go to Form_MouseDown, Escape typed while the canvas has
+// the focus to Form_KeyPress, and closing the window runs Form_Unload unless
+// the game has already ended the program.
 //
 // Tests and scripted runs may pass their own Dialogs (to answer boxes without
 // showing them) and Clock; everything else is real.
@@ -17,6 +20,7 @@
 
 #include <QMainWindow>
 
+#include "app/file_layout.h"
 #include "game/Form1.h"
 
 class QAction;
@@ -24,6 +28,7 @@ class QAction;
 namespace zelkora {
 
 class CanvasWidget;
+class LoadedSoundLibrary;
 class QtMenu;
 class QtWindow;
 class RecordPanelWidgets;
@@ -36,6 +41,8 @@ public:
     static constexpr double CLIENT_HEIGHT = 8000;   // twips
 
     explicit MainWindow(Dialogs* dialogs = nullptr, Clock* clock = nullptr, QWidget* parent = nullptr);
+    explicit MainWindow(const FileLayout& fileLayout, Dialogs* dialogs = nullptr, Clock* clock = nullptr,
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Form1& form() { return *form_; }
@@ -48,6 +55,9 @@ public:
     QPoint pixelOf(double xTwips, double yTwips) const;
     // True once the game has ended the program (Escape, "終わり", closing, "No").
     bool hasEnded() const { return form_->display.ended; }
+    const FileLayout& fileLayout() const { return layout_; }
+    // True when the sound library and all its functions were found.
+    bool soundLibraryLoaded() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,11 +67,12 @@ private:
     void run(void (Form1::*handler)());
     void quitProgram();
 
+    FileLayout layout_;
     CanvasWidget* canvas_;   // owned by Qt as the central widget
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<Clock> ownClock_;
     std::unique_ptr<QtMenu> menu_;
-    std::unique_ptr<SoundLibrary> sound_;
+    std::unique_ptr<LoadedSoundLibrary> sound_;
     std::unique_ptr<Files> files_;
     std::unique_ptr<QtWindow> window_;
     std::unique_ptr<RecordPanelWidgets> panel_;

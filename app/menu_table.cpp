@@ -19,6 +19,8 @@ const MenuItem MENU[] = {
     {"LEVEL1", "LEVEL1", "LEVEL", &F::LEVEL1_Click, false},
     {"LEVEL2", "LEVEL2", "LEVEL", &F::LEVEL2_Click, false},
     {"LEVEL3", "LEVEL3", "LEVEL", &F::LEVEL3_Click, false},
+    {"LEVEL4", "LEVEL4", "LEVEL", &F::LEVEL4_Click, false},
+    {"LEVEL5", "LEVEL5", "LEVEL", &F::LEVEL5_Click, false},
     {"OWARI", "終わり", "TAIKYOKU", &F::OWARI_Click, false},
 
     {"STOP", "局面", nullptr, &F::STOP_Click, false},

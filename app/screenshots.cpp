@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
+#include "app/console_dialogs.h"
 #include "app/main_window.h"
 #include "display/qt/canvas_widget.h"
 #include "display/qt/record_panel.h"
@@ -119,15 +120,13 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
      }},
 };
 
-// Answers every box at once, as a player clicking OK or Yes would; before
-// answering, `beforeAnswer` (if set) runs once.
-class AnsweringDialogs : public Dialogs {
+// The console's answers, with a hook that runs once before the first answer.
+class ScreenshotDialogs : public ConsoleDialogs {
 public:
     std::function<void()> beforeAnswer;
-    Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon) override {
-        std::fprintf(stderr, "[%s] %s\n", title.c_str(), text.c_str());
+    Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override {
         if (beforeAnswer) std::exchange(beforeAnswer, nullptr)();
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+        return ConsoleDialogs::message(text, title, buttons, icon);
     }
 };
 
@@ -151,7 +150,7 @@ int runScreenshots(const QString& folder) {
     }
     int failures = 0;
     for (const auto& scenario : SCENARIOS) {
-        AnsweringDialogs dialogs;
+        ScreenshotDialogs dialogs;
         MainWindow window(&dialogs);
         window.show();
         QApplication::processEvents();

@@ -2,7 +2,8 @@
 // `zelkora --screenshots DIR` runs every scenario of the table offscreen and
 // writes DIR/<name>.png.
 //
-// Each scenario gets a freshly created window (start-up already run), whose
+// Each scenario gets a freshly created window (start-up already run) in the
+// working-folder layout, so the player's own settings are never touched; its
 // message boxes are answered at once (OK, or Yes) and reported on stderr. Its
 // function drives the window (menu actions, clicks, Form1 procedures); the
 // grab of the whole window, menu bar included, is taken afterwards, or for a

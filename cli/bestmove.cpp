@@ -9,12 +9,14 @@
 // 17-column record line of the chosen move as the record file holds it, one
 // blank and the best score with two decimals; "none" when no move was chosen.
 // With --trace a second line "trace:" lists the evaluation rules that fired
-// for the chosen move, in the order they applied.
+// for the chosen move, in the order they applied (levels 1 to 3). At LEVEL4
+// and LEVEL5 the search core chooses and the score is the search's score.
 #include <cstdio>
 #include <ostream>
 
 #include "cli/commands.h"
 #include "cli/positions.h"
+#include "computer/engine_bridge.h"
 #include "computer/evaluation.h"
 #include "records/record_format.h"
 
@@ -33,7 +35,7 @@ bool parseOptions(const Args& args, BestmoveOptions& options) {
             options.trace = true;
         } else if (args[i] == "--level" && i + 1 < args.size()) {
             const std::string& n = args[++i];
-            if (n != "1" && n != "2" && n != "3") return false;
+            if (n.size() != 1 || n[0] < '1' || n[0] > '5') return false;
             options.level = n[0] - '0';
         } else {
             return false;
@@ -78,7 +80,7 @@ void answer(Form1& form, const BestmoveOptions& options, std::string& text) {
     text += ' ';
     text += score;
     text += '\n';
-    if (!options.trace) return;
+    if (!options.trace || options.level >= FIRST_SEARCH_LEVEL) return;
     text += "trace:";
     for (const std::string& label : traceChosen(form)) {
         text += ' ';
@@ -92,7 +94,7 @@ void answer(Form1& form, const BestmoveOptions& options, std::string& text) {
 int bestmoveCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
     BestmoveOptions options;
     if (!parseOptions(args, options)) {
-        err << "usage: zelkora-cli bestmove [--level 1|2|3] [--trace] < positions\n";
+        err << "usage: zelkora-cli bestmove [--level 1|2|3|4|5] [--trace] < positions\n";
         return 2;
     }
     return forEachPosition(in, out, [&](Form1& form, std::string& text) { answer(form, options, text); });

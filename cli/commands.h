@@ -30,9 +30,14 @@ int surveyCommand(const Args& args, std::istream& in, std::ostream& out, std::os
 // Capture data of both players, the two mate tests, the escape count, then "end".
 int probeCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
-// ---- Computer (cli/bestmove.cpp) ----
+// The moves the search core allows the side to move, then "end" (cli/legal.cpp).
+int legalCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+
+// ---- Computer (cli/bestmove.cpp, cli/match.cpp) ----
 // The computer's chosen move (record line and score) for each position.
 int bestmoveCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+// Games between two levels and their results table.
+int matchCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 // ---- Records (cli/replay.cpp) ----
 // Steps through the record FILE as "進" does, one SFEN per entry, then "end".

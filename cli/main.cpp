@@ -2,6 +2,7 @@
 // scripting and for checking the rules against other implementations.
 //
 //   zelkora-cli <subcommand> [arguments] < positions
+//   zelkora-cli --help | --version
 //
 // Each subcommand answers its input lines one by one (see cli/commands.h);
 // this file only holds the table of subcommands and picks one by name.
@@ -18,13 +19,20 @@ const Command kCommands[] = {
     {"moves", "moves < positions", zelkora::cli::movesCommand},
     {"survey", "survey < positions", zelkora::cli::surveyCommand},
     {"probe", "probe < positions", zelkora::cli::probeCommand},
-    {"bestmove", "bestmove [--level 1|2|3] [--trace] < positions", zelkora::cli::bestmoveCommand},
+    {"legal", "legal < positions", zelkora::cli::legalCommand},
+    {"bestmove", "bestmove [--level 1|2|3|4|5] [--trace] < positions", zelkora::cli::bestmoveCommand},
+    {"match", "match --levels A,B --games N [--seed S] [--jobs N]", zelkora::cli::matchCommand},
     {"replay", "replay FILE", zelkora::cli::replayCommand},
 };
 
+void printUsage(std::ostream& out) {
+    out << "usage:\n";
+    for (const Command& c : kCommands) out << "  zelkora-cli " << c.usage << "\n";
+    out << "  zelkora-cli --help | --version\n";
+}
+
 int usage() {
-    std::cerr << "usage:\n";
-    for (const Command& c : kCommands) std::cerr << "  zelkora-cli " << c.usage << "\n";
+    printUsage(std::cerr);
     return 2;
 }
 
@@ -34,6 +42,14 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     if (argc < 2) return usage();
     const std::string name = argv[1];
+    if (name == "--help") {
+        printUsage(std::cout);
+        return 0;
+    }
+    if (name == "--version") {
+        std::cout << "zelkora-cli " << ZELKORA_VERSION << "\n";
+        return 0;
+    }
     for (const Command& c : kCommands)
         if (name == c.name) return c.run(zelkora::cli::Args(argv + 2, argv + argc), std::cin, std::cout, std::cerr);
     std::cerr << "zelkora-cli: unknown subcommand '" << name << "'\n";

@@ -1,5 +1,6 @@
-// The computer's turn: a one-ply search over every legal board move and drop
-// of the upper side, each scored by 盤評価, and the best one played.
+// The computer's turn: at levels 1 to 3 a one-ply search over every legal board
+// move and drop of the upper side, each scored by 盤評価, and the best one
+// played; at LEVEL4 and LEVEL5 the search core's move (search_levels.cpp).
 //
 // comSearch is the search alone (snapshots, probes, trials), with no drawing,
 // sound or wait; com_ban wraps it with the status display, the wait, playing
@@ -8,6 +9,7 @@
 // every evaluation sees the hands of the start of the turn. Ties keep the move
 // met first: board moves before drops, each in scan order, and promoting only
 // when it scores strictly better.
+#include "computer/engine_bridge.h"
 #include "computer/evaluation.h"
 #include "game/Form1.h"
 
@@ -168,7 +170,8 @@ void tryAllMoves(Form1& f) {
 
 void Form1::comSearch() {
     prepareTurn(*this);
-    tryAllMoves(*this);
+    if (flags.level >= FIRST_SEARCH_LEVEL) comEngineSearch();
+    else tryAllMoves(*this);
 }
 
 void Form1::com_ban() {
@@ -182,8 +185,16 @@ void Form1::com_ban() {
     prepareTurn(*this);
     // Show what was drawn before the window blocks for the wait.
     io.canvas->refresh();
-    待ち時間(THINKING_WAIT);
-    tryAllMoves(*this);
+    if (flags.level >= FIRST_SEARCH_LEVEL) {
+        // The search runs inside the half second; the rest of it is waited.
+        const double start = io.clock->seconds();
+        comEngineSearch();
+        const double left = THINKING_WAIT - (io.clock->seconds() - start);
+        if (left > 0) 待ち時間(left);
+    } else {
+        待ち時間(THINKING_WAIT);
+        tryAllMoves(*this);
+    }
 
     // No legal move at all: the computer cannot play on, and the game ends in
     // the human's favour.

@@ -1,6 +1,7 @@
-// The computer's level: the three "COM対局ﾚﾍﾞﾙ" commands and the level display.
+// The computer's level: the five "COM対局ﾚﾍﾞﾙ" commands and the level display.
 //
-// The level (1..3) only decides how many stages of 盤評価 run. The menu keeps
+// Levels 1 to 3 decide how many stages of 盤評価 run; LEVEL4 and LEVEL5 hand
+// the choice to the search core with a larger budget for LEVEL5. The menu keeps
 // exactly one check mark on the level in force; the level is drawn left of the
 // board's top row only during a game against the computer (display/status.cpp).
 #include <string>
@@ -24,10 +25,12 @@ void chooseLevel(Form1& f, int n) {
 void Form1::LEVEL1_Click() { chooseLevel(*this, 1); }
 void Form1::LEVEL2_Click() { chooseLevel(*this, 2); }
 void Form1::LEVEL3_Click() { chooseLevel(*this, 3); }
+void Form1::LEVEL4_Click() { chooseLevel(*this, 4); }
+void Form1::LEVEL5_Click() { chooseLevel(*this, 5); }
 
 void Form1::レベル_設定(int n) {
-    for (int item = 1; item <= 3; ++item) io.menu->setChecked("LEVEL" + std::to_string(item), false);
-    if (n >= 1 && n <= 3) {
+    for (int item = 1; item <= 5; ++item) io.menu->setChecked("LEVEL" + std::to_string(item), false);
+    if (n >= 1 && n <= 5) {
         io.menu->setChecked("LEVEL" + std::to_string(n), true);
         flags.level = n;
     }

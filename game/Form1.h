@@ -131,7 +131,8 @@ struct GameFlags {
     int reversed = 0;        // 1 after "反転"; blocks saving
     int handicapFlag = 0;    // 1 after any accepted handicap command; blocks saving
     int handicapGrade = 0;   // -10..10
-    int level = 3;           // the computer's level 1..3
+    int level = 3;           // the computer's level 1..5
+    bool settingsUnwritableShown = false;   // the box about an unwritable settings file was shown
 };
 
 // A last-move text on screen: the target square and the piece it names.
@@ -294,6 +295,9 @@ public:
     // The search of com_ban without drawing, sound or wait: fills com.chosen,
     // com.chosenValid and com.bestScore and leaves the board as it was.
     void comSearch();
+    // LEVEL4 and LEVEL5: the move of the search core within the level's budget,
+    // into com.chosen, com.chosenValid and com.bestScore (computer/search_levels.cpp).
+    void comEngineSearch();
 
     // ---- Board evaluation (computer/evaluation.cpp) ----
     double 盤評価(int captured, int piece, int fx, int fy, int tx, int ty);
@@ -310,6 +314,8 @@ public:
     void LEVEL1_Click();
     void LEVEL2_Click();
     void LEVEL3_Click();
+    void LEVEL4_Click();
+    void LEVEL5_Click();
     void レベル_設定(int n);
     void LBEL_UP_Click();
     void LEBEL_DOWN_Click();

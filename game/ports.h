@@ -124,6 +124,21 @@ public:
     virtual bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
 };
 
+// Where the game's own files are. The platform layer decides (beside the
+// program when run from its build folder; the package's data folder and the
+// user's configuration folder when installed); the core only puts the file
+// names after these folders. An empty folder is the current folder.
+struct Places {
+    std::string settingsFolder;   // holds "Zelkora.ini"
+    std::string soundFolder;      // holds the four wave files
+};
+
+// A file of `folder` by its name; in the current folder when `folder` is empty.
+inline std::string pathIn(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    return folder.back() == '/' ? folder + name : folder + '/' + name;
+}
+
 // Everything the core needs from outside, handed to Form1 at construction.
 struct Ports {
     Canvas* canvas = nullptr;
@@ -134,6 +149,7 @@ struct Ports {
     Clock* clock = nullptr;
     Window* window = nullptr;
     Files* files = nullptr;
+    Places places;
 };
 
 }  // namespace zelkora

@@ -12,16 +12,18 @@ void Form1::InitSound(std::int32_t window) {
     if (sounds.device == 0) ShowSoundError("Direct Soundインターフェースが作成できません。");
 }
 
+// The wave file is looked for in the sound folder the platform names.
 std::int32_t Form1::LoadSound(const std::string& fileName, std::int32_t flags) {
     if (sounds.device == 0) return 0;
-    if (!io.files->exists(fileName)) return 0;
+    const std::string path = pathIn(io.places.soundFolder, fileName);
+    if (!io.files->exists(path)) return 0;
     std::vector<std::uint8_t> image;
-    if (!io.files->readAll(fileName, image)) {
-        ShowSoundError("ファイル " + fileName + " を読み込めません。");
+    if (!io.files->readAll(path, image)) {
+        ShowSoundError("ファイル " + path + " を読み込めません。");
         return 0;
     }
     if (image.empty()) {
-        ShowSoundError("ファイル " + fileName + " にデータがありません。");
+        ShowSoundError("ファイル " + path + " にデータがありません。");
         return 0;
     }
     return io.sound->dsCreateDSB(sounds.device, image.data(), static_cast<std::int32_t>(image.size()), flags);

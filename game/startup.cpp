@@ -46,6 +46,8 @@ void Form1::Form_Load() {
     io.menu->setChecked("SIDOU", false);
     io.menu->setChecked("LEVEL1", false);
     io.menu->setChecked("LEVEL2", false);
+    io.menu->setChecked("LEVEL4", false);
+    io.menu->setChecked("LEVEL5", false);
     io.menu->setChecked("LEVEL3", true);
     io.menu->setChecked("BGM", true);
 

@@ -1,8 +1,10 @@
 // The settings file "Zelkora.ini": one line in Shift_JIS ended by CR LF that
 // names the background picture. Only its first line is read and compared
 // byte for byte with the five known lines. A missing or empty file is
-// replaced silently by one holding the green background; a folder that cannot
-// be written is ignored and the green background used.
+// replaced silently by one holding the green background. When the file cannot
+// be written the green background is used, and the player is told once per run
+// where the game tried to write, since the choice will not outlive the run.
+// Which folder holds the file is the platform's choice (Ports::places).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,12 +36,23 @@ std::string firstLine(const std::vector<std::uint8_t>& bytes) {
     return line;
 }
 
+std::string settingsPath(const Form1& form) { return pathIn(form.io.places.settingsFolder, SETTINGS_FILE); }
+
+// The one box of a run about a settings file that could not be written.
+void reportUnwritable(Form1& form, const std::string& path) {
+    if (form.flags.settingsUnwritableShown) return;
+    form.flags.settingsUnwritableShown = true;
+    form.io.dialogs->message("設定ファイルに書き込めません。\r" + path +
+                                 "\r背景画は緑を使い、選んだ背景画は次の起動まで残りません。",
+                             "環境設定", Buttons::Ok, Icon::Warning);
+}
+
 }  // namespace
 
 void Form1::読込_環境設定ファイル() {
+    const std::string path = settingsPath(*this);
     std::vector<std::uint8_t> bytes;
-    const bool readable =
-        io.files->exists(SETTINGS_FILE) && io.files->readAll(SETTINGS_FILE, bytes) && !bytes.empty();
+    const bool readable = io.files->exists(path) && io.files->readAll(path, bytes) && !bytes.empty();
     if (readable) {
         const std::string line = firstLine(bytes);
         for (const BackgroundChoice& choice : BACKGROUNDS) {
@@ -54,8 +67,8 @@ void Form1::読込_環境設定ファイル() {
     }
     // No file, an empty one or one that cannot be read: replaced by the green
     // background. A folder that cannot be written leaves no file; the green
-    // background is used all the same.
-    io.files->writeAll(SETTINGS_FILE, fileBytes(green().line));
+    // background is used all the same, and the player is told where.
+    if (!io.files->writeAll(path, fileBytes(green().line))) reportUnwritable(*this, path);
     チェック設定(green().code);
     描画_背景(green().code);
     display.background = green().code;
@@ -69,12 +82,14 @@ void Form1::書込_環境設定ファイル() {
             break;
         }
     }
-    if (io.files->writeAll(SETTINGS_FILE, bytes)) return;
+    const std::string path = settingsPath(*this);
+    if (io.files->writeAll(path, bytes)) return;
     // One more attempt with the green line, and the menu shows green. The
     // screen follows the menu: in a folder that cannot be written the game
     // plays on the green background rather than showing a choice the menu
-    // and the next start would not know. A second failure is left alone.
-    io.files->writeAll(SETTINGS_FILE, fileBytes(green().line));
+    // and the next start would not know.
+    io.files->writeAll(path, fileBytes(green().line));
+    reportUnwritable(*this, path);
     チェック設定(green().code);
     display.background = green().code;
 }

@@ -252,6 +252,13 @@ std::string RecordPanelWidgets::folder() const { return d->folder.toStdString();
 
 void RecordPanelWidgets::refreshFiles() { d->fillFiles(); }
 
+void RecordPanelWidgets::startIn(const QString& folder) {
+    d->changeFolder(folder);
+    // Choosing the drive of the folder must not move the lists to its root.
+    const QSignalBlocker block(d->drive1);
+    d->selectDriveOfFolder();
+}
+
 QWidget* RecordPanelWidgets::control(const std::string& name) const {
     const QString wanted = QString::fromStdString(name);
     for (QWidget* w : {static_cast<QWidget*>(d->drive1), static_cast<QWidget*>(d->dir1),

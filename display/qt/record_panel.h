@@ -36,6 +36,9 @@ public:
     std::string folder() const override;
     void refreshFiles() override;
 
+    // Shows `folder` in the lists; they start at the working folder otherwise.
+    void startIn(const QString& folder);
+
     // For tests: the controls by their names (Drive1, Dir1, File1, Text1..Text4,
     // Command1, Label1..Label4).
     QWidget* control(const std::string& name) const;

@@ -55,6 +55,8 @@ const ExpectedItem MENU[] = {
     {"LEVEL1", "LEVEL1", "LEVEL"},
     {"LEVEL2", "LEVEL2", "LEVEL"},
     {"LEVEL3", "LEVEL3", "LEVEL"},
+    {"LEVEL4", "LEVEL4", "LEVEL"},
+    {"LEVEL5", "LEVEL5", "LEVEL"},
     {"OWARI", "終わり", "TAIKYOKU"},
     {"STOP", "局面", ""},
     {"CANCEL", "最初", "STOP"},
@@ -110,6 +112,7 @@ TEST_F(WindowTest, StartUpCorrectsTheCheckMarksOfTheNewWindow) {
     // background of the (new) settings file, green.
     const std::pair<const char*, bool> marks[] = {
         {"SIDOU", false}, {"BGM", true},     {"LEVEL1", false}, {"LEVEL2", false}, {"LEVEL3", true},
+        {"LEVEL4", false}, {"LEVEL5", false},
         {"MIDORI", true}, {"TATAMI", false}, {"TAKE", false},   {"UCHU", false},   {"RENGA", false},
     };
     for (const auto& [name, checked] : marks) EXPECT_EQ(w.menuAction(name)->isChecked(), checked) << name;

@@ -121,7 +121,8 @@ TEST(SettingsFile, EmptyFileIsRepairedSilently) {
 }
 
 // A folder that cannot be written: no file appears, the game plays on the
-// green background and says nothing.
+// green background and says once where it tried to write, however often the
+// file is written afterwards.
 TEST(SettingsFile, ReadOnlyFolderKeepsTheGreenBackground) {
     SettingsHarness h;
     h.files.readOnly = true;
@@ -132,14 +133,39 @@ TEST(SettingsFile, ReadOnlyFolderKeepsTheGreenBackground) {
     EXPECT_EQ(h->display.background, PIC_MIDORI);
     EXPECT_EQ(h.checkedBackgrounds(), std::vector<std::string>{"MIDORI"});
     EXPECT_GT(tilesOf(h.canvas, Picture::HAIKEI_MIDORI), 0);
-    EXPECT_TRUE(h.dialogs.shown.empty());
     EXPECT_EQ(counting.writes, 1);
-    // A file already there is read as usual.
+    h->TATAMI_Click();
+    h->UCHU_Click();
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_NE(h.dialogs.shown[0].text.find(INI), std::string::npos) << h.dialogs.shown[0].text;
+    EXPECT_EQ(h.dialogs.shown[0].icon, Icon::Warning);
+    // A file already there is read as usual, and nothing is said.
     SettingsHarness g;
     g.files.put(INI, SJIS_UCHU + CRLF);
     g.files.readOnly = true;
     g.start();
     EXPECT_EQ(g->display.background, PIC_UCHU);
+    EXPECT_TRUE(g.dialogs.shown.empty());
+}
+
+// The platform names the folder of the settings file; the core reads, creates
+// and rewrites the file there and nowhere else.
+TEST(SettingsFile, LivesInTheFolderThePlatformNames) {
+    const std::string folder = "/home/player/.config/org.zelkora.Zelkora";
+    for (const std::string& given : {folder, folder + "/"}) {
+        SettingsHarness h;
+        h->io.places.settingsFolder = given;
+        h.start();
+        EXPECT_EQ(h.files.get(folder + "/" + INI), SJIS_MIDORI + CRLF);
+        h->TAKE_Click();
+        EXPECT_EQ(h.files.get(folder + "/" + INI), SJIS_TAKE + CRLF);
+        EXPECT_FALSE(h.files.exists(INI));
+        // The box of an unwritable file names the full path.
+        h.files.readOnly = true;
+        h->UCHU_Click();
+        ASSERT_EQ(h.dialogs.shown.size(), 1u);
+        EXPECT_NE(h.dialogs.shown[0].text.find(folder + "/" + INI), std::string::npos);
+    }
 }
 
 // The writer stores the first checked item in the order 緑, 竹, 畳, 宇宙, 煉瓦.
@@ -169,7 +195,7 @@ TEST(SettingsFile, WriterStoresTheFirstCheckedItem) {
 }
 
 // A failed write is tried once more with the green line; menu and screen both
-// fall back to green. Nothing loops, nothing is shown.
+// fall back to green. Nothing loops; one box says where the write failed.
 TEST(SettingsFile, FailedWriteFallsBackToGreenOnce) {
     for (int failures : {1, -1}) {
         SettingsHarness h;
@@ -186,7 +212,8 @@ TEST(SettingsFile, FailedWriteFallsBackToGreenOnce) {
         EXPECT_GT(tilesOf(h.canvas, Picture::HAIKEI_MIDORI), 0);
         EXPECT_EQ(tilesOf(h.canvas, Picture::HAIKEI_TATAMI), 0);
         EXPECT_EQ(h.files.get(INI), SJIS_MIDORI + CRLF);
-        EXPECT_TRUE(h.dialogs.shown.empty());
+        ASSERT_EQ(h.dialogs.shown.size(), 1u);
+        EXPECT_EQ(h.dialogs.shown[0].title, "環境設定");
     }
 }
 

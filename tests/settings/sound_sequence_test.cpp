@@ -142,5 +142,21 @@ TEST(SoundSequence, MissingWaveIsSilentEmptyWaveIsReported) {
     EXPECT_NE(h.dialogs.shown[0].text.find("禁止.wav"), std::string::npos);
 }
 
+// The wave files are read from the sound folder the platform names: the
+// copies in the current folder are not used.
+TEST(SoundSequence, WavesComeFromTheSoundFolder) {
+    const std::string folder = "/usr/share/org.zelkora.Zelkora";
+    SettingsHarness h;
+    h->io.places.soundFolder = folder;
+    h.files.files.erase("BGM.wav");
+    for (const char* wave : {"その他.wav", "禁止.wav", "BGM.wav"}) h.files.put(folder + "/" + wave, "RIFF");
+    h.files.put(folder + "/駒打音.wav", "");
+    h.start();
+    EXPECT_EQ(h.sound.log,
+              (Log{"dsInitialize", "dsCreateDSB(1,3)", "dsCreateDSB(1,3)", "dsCreateDSB(1,1)", "dsPlayLooping(4)"}));
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_NE(h.dialogs.shown[0].text.find(folder + "/駒打音.wav"), std::string::npos) << h.dialogs.shown[0].text;
+}
+
 }  // namespace
 }  // namespace zelkora::testing

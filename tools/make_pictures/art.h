@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QPainter>
+#include <QString>
 
 #include "game/ports.h"
 
@@ -18,6 +19,9 @@ void drawPieceSquare(QPainter& painter, Picture piece);
 // A background tile that repeats every 33 pixels across and 41 down.
 void drawBackground(QPainter& painter, Picture tile);
 void drawTitle(QPainter& painter);
+// The application icon, a size by size square; and the same drawing as SVG.
+void drawIcon(QPainter& painter, int size);
+QString iconSvg();
 
 // The fonts the pictures use.
 inline constexpr const char* KANJI_FONT = "IPAMincho";

@@ -1,8 +1,12 @@
 // make_pictures FOLDER [SCALE]: draws every picture of the picture table at the
 // given whole-number scale (1 unless said), writes FOLDER/<resource> for each
-// and FOLDER/pictures.qrc listing them. Needs the IPA Mincho fonts.
+// and FOLDER/pictures.qrc listing them.
+// make_pictures --icons FOLDER: writes the application icon as
+// FOLDER/icon-<size>.png for each size of the hicolor theme and FOLDER/icon.svg.
+// Needs the IPA Mincho fonts.
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include <QDir>
 #include <QFile>
@@ -59,6 +63,31 @@ bool writeQrc(const QDir& folder) {
     return out.status() == QTextStream::Ok;
 }
 
+// The sizes of the icon's pictures (packaging/CMakeLists.txt installs them).
+constexpr int ICON_SIZES[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+int writeIcons(const QDir& folder) {
+    for (int size : ICON_SIZES) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        zelkora::art::drawIcon(painter, size);
+        painter.end();
+        const QString path = folder.filePath(QString("icon-%1.png").arg(size));
+        if (!image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    QFile svg(folder.filePath("icon.svg"));
+    if (!svg.open(QIODevice::WriteOnly | QIODevice::Truncate) || svg.write(zelkora::art::iconSvg().toUtf8()) < 0) {
+        std::fprintf(stderr, "cannot write icon.svg\n");
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,7 +97,12 @@ int main(int argc, char** argv) {
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const int scale = argc == 3 ? std::atoi(argv[2]) : 1;
+    const bool icons = std::string(argv[1]) == "--icons";
+    if (icons && argc != 3) {
+        std::fprintf(stderr, "usage: make_pictures --icons FOLDER\n");
+        return 2;
+    }
+    const int scale = argc == 3 && !icons ? std::atoi(argv[2]) : 1;
     if (scale < 1) {
         std::fprintf(stderr, "the scale is a whole number from 1\n");
         return 2;
@@ -78,11 +112,12 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "font %s is missing (Debian: fonts-ipafont-mincho)\n", family);
             return 1;
         }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QDir folder(QString::fromLocal8Bit(argv[icons ? 2 : 1]));
     if (!QDir().mkpath(folder.path())) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(folder.path()));
         return 1;
     }
+    if (icons) return writeIcons(folder);
     for (const auto& entry : zelkora::pictureTable()) {
         const QString path = folder.filePath(QString::fromUtf8(entry.resource));
         if (!render(entry, scale).save(path, "PNG")) {

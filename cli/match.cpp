@@ -1,0 +1,252 @@
+// match: games between two levels, a results table and the Elo difference.
+//
+//   zelkora-cli match --levels A,B --games N [--seed S] [--jobs N]
+//
+// See cli/match.h for how a game is played. Each game depends only on its
+// index, the seed and the levels (node budgets, no clock except the safety
+// cap), so --jobs changes the speed and not the results.
+#include "cli/match.h"
+
+#include <atomic>
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+#include <random>
+#include <thread>
+
+#include "cli/commands.h"
+#include "cli/null_ports.h"
+#include "computer/engine_bridge.h"
+#include "engine/movegen.h"
+
+namespace zelkora::cli {
+
+namespace {
+
+using engine::Position;
+
+Position initialPosition() {
+    Position p;
+    const int back[9] = {20, 30, 100, 110, 950, 110, 100, 30, 20};
+    for (int x = 1; x <= 9; ++x) {
+        p.put(x, 1, back[x - 1]);
+        p.put(x, 9, -back[x - 1]);
+        p.put(x, 3, 10);
+        p.put(x, 7, -10);
+    }
+    p.put(2, 2, 900);
+    p.put(8, 2, 800);
+    p.put(2, 8, -800);
+    p.put(8, 8, -900);
+    p.setSide(engine::UPPER);
+    return p;
+}
+
+// The position seen from the other side: squares and codes turned round, hands
+// exchanged, the side to move becomes the upper side.
+Position turnedRound(const Position& p) {
+    Position r;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (p.at(x, y) != engine::EMPTY) r.put(10 - x, 10 - y, -p.at(x, y));
+    for (int kind = 1; kind <= 7; ++kind) {
+        r.setHand(engine::UPPER, kind, p.hand[engine::LOWER][kind]);
+        r.setHand(engine::LOWER, kind, p.hand[engine::UPPER][kind]);
+    }
+    r.setSide(engine::UPPER);
+    return r;
+}
+
+// The move of the window's one-ply computer at level 1..3 for the upper side.
+bool windowMove(const Position& p, int level, engine::Move& m) {
+    NullPorts ports;
+    Form1 form(ports.ports());
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) form.board.at(x, y) = p.at(x, y);
+    for (int kind = 1; kind <= 7; ++kind) {
+        form.hands.lower[kind] = p.hand[engine::LOWER][kind];
+        form.hands.upper[kind] = p.hand[engine::UPPER][kind];
+        form.hands.lowerTotal += p.hand[engine::LOWER][kind];
+        form.hands.upperTotal += p.hand[engine::UPPER][kind];
+    }
+    form.turn.sideToMove = form.turn.upperTag;
+    form.flags.level = level;
+    form.comSearch();
+    if (!form.com.chosenValid) return false;
+    const MoveRecord& r = form.com.chosen;
+    m.to = static_cast<std::uint8_t>(engine::square(r.toX, r.toY));
+    if (r.fromX == UPPER_HAND_X) {
+        m.from = 0;
+        m.kind = static_cast<std::uint8_t>(r.fromY);
+        m.promote = 0;
+    } else {
+        m.from = static_cast<std::uint8_t>(engine::square(r.fromX, r.fromY));
+        m.kind = 0;
+        m.promote = r.after != r.before;
+    }
+    return true;
+}
+
+// Plays `m` for the upper side and turns the board for the next mover.
+// Answers true when the game ended; `moverWins` then says who won.
+bool play(Position& p, const engine::Move& m, bool& moverWins) {
+    engine::Undo u;
+    p.make(m, u);
+    if (u.captured == -engine::KING) {   // the opponent's king taken: the opponent wins
+        moverWins = false;
+        return true;
+    }
+    p = turnedRound(p);
+    if (engine::upperMated(p)) {   // the opponent's king mated: the opponent wins
+        moverWins = false;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+MatchGame playMatchGame(int a, int b, int index, std::uint64_t seed) {
+    MatchGame game;
+    game.aFirst = index % 2 == 0;
+    Position p = initialPosition();
+    int plies = 0;
+    // The pair's opening: random plies that do not end the game.
+    const int pair = index / 2;
+    std::mt19937_64 rng(seed * 1000003 + static_cast<std::uint64_t>(pair));
+    const int openingPlies = pair == 0 ? 0 : 2 + static_cast<int>(rng() % 7);
+    for (int attempt = 0; attempt < 20 && plies < openingPlies; ++attempt) {
+        Position q = initialPosition();
+        int n = 0;
+        bool ended = false;
+        while (n < openingPlies && !ended) {
+            engine::MoveList list;
+            engine::generate(q, list, true);
+            if (list.n == 0) { ended = true; break; }
+            bool moverWins = false;
+            ended = play(q, list.m[rng() % list.n], moverWins);
+            ++n;
+        }
+        if (!ended) {
+            p = q;
+            plies = n;
+        }
+    }
+    static thread_local engine::Searcher searcher;
+    while (plies < MATCH_PLY_LIMIT) {
+        const bool aToMove = (plies % 2 == 0) == game.aFirst;
+        const int level = aToMove ? a : b;
+        engine::Move m;
+        bool found;
+        if (level >= FIRST_SEARCH_LEVEL) {
+            engine::SearchLimits limits = searchLimits(level);
+            limits.seconds = 1e9;   // the node budget alone: the same games on any machine
+            const engine::SearchResult r = searcher.search(p, limits);
+            found = r.valid;
+            m = r.best;
+        } else {
+            found = windowMove(p, level, m);
+        }
+        bool moverWins = false;
+        const bool ended = !found || play(p, m, moverWins);
+        if (found) ++plies;
+        if (ended) {
+            game.winner = (aToMove == moverWins) ? 0 : 1;
+            break;
+        }
+    }
+    game.plies = plies;
+    return game;
+}
+
+std::string matchReport(int a, int b, const std::vector<MatchGame>& games) {
+    struct Row { int games = 0, wins = 0, losses = 0, draws = 0; long plies = 0; };
+    Row rows[3];   // A first, A second, total
+    for (const MatchGame& g : games)
+        for (Row* r : {&rows[g.aFirst ? 0 : 1], &rows[2]}) {
+            ++r->games;
+            r->plies += g.plies;
+            if (g.winner == 0) ++r->wins;
+            else if (g.winner == 1) ++r->losses;
+            else ++r->draws;
+        }
+    const std::string A = "LEVEL" + std::to_string(a), B = "LEVEL" + std::to_string(b);
+    std::string out = A + " vs " + B + ", " + std::to_string(games.size()) + " games\n";
+    char line[160];
+    std::snprintf(line, sizeof line, "%-16s %6s %6s %7s %6s %12s\n", "", "games", "wins", "losses", "draws",
+                  "mean plies");
+    out += line;
+    const std::string labels[3] = {A + " first", A + " second", "total"};
+    for (int i = 0; i < 3; ++i) {
+        const Row& r = rows[i];
+        std::snprintf(line, sizeof line, "%-16s %6d %6d %7d %6d %12.1f\n", labels[i].c_str(), r.games, r.wins,
+                      r.losses, r.draws, r.games ? double(r.plies) / r.games : 0.0);
+        out += line;
+    }
+    // Elo from the score, its 95% interval from the spread of the game scores;
+    // a score of 0 or 100% is taken half a game inside for the formula, so a
+    // clean sweep reads as a lower bound.
+    const Row& t = rows[2];
+    const int n = t.games > 0 ? t.games : 1;
+    const double score = (t.wins + 0.5 * t.draws) / n;
+    double var = 0;
+    for (const MatchGame& g : games) {
+        const double x = g.winner == 0 ? 1 : g.winner == 1 ? 0 : 0.5;
+        var += (x - score) * (x - score);
+    }
+    var /= n;
+    const double lo = 0.5 / n, hi = 1 - 0.5 / n;
+    const auto clamp = [lo, hi](double s) { return s < lo ? lo : s > hi ? hi : s; };
+    // With every game won (or lost) the spread is that of the clamped score.
+    if (var == 0) var = clamp(score) * (1 - clamp(score));
+    const double se = std::sqrt(var / n);
+    const auto elo = [clamp](double s) { return -400 * std::log10(1 / clamp(s) - 1); };
+    const double e = elo(score);
+    const double interval = (elo(score + 1.96 * se) - elo(score - 1.96 * se)) / 2;
+    std::snprintf(line, sizeof line, "%s vs %s: +%d -%d =%d, score %.1f%%, Elo %+.0f ± %.0f\n", A.c_str(),
+                  B.c_str(), t.wins, t.losses, t.draws, 100 * score, e, interval);
+    out += line;
+    return out;
+}
+
+int matchCommand(const Args& args, std::istream&, std::ostream& out, std::ostream& err) {
+    int a = 0, b = 0, games = 0, jobs = 1;
+    std::uint64_t seed = 1;
+    bool ok = true;
+    for (std::size_t i = 0; i + 1 < args.size() + 1 && i < args.size(); ++i) {
+        const std::string& key = args[i];
+        if (i + 1 >= args.size()) { ok = false; break; }
+        const std::string& value = args[++i];
+        if (key == "--levels") {
+            ok = ok && value.size() == 3 && value[1] == ',' && value[0] >= '1' && value[0] <= '5' &&
+                 value[2] >= '1' && value[2] <= '5';
+            if (ok) { a = value[0] - '0'; b = value[2] - '0'; }
+        } else if (key == "--games") {
+            games = std::atoi(value.c_str());
+        } else if (key == "--seed") {
+            seed = std::strtoull(value.c_str(), nullptr, 10);
+        } else if (key == "--jobs") {
+            jobs = std::atoi(value.c_str());
+        } else {
+            ok = false;
+        }
+    }
+    if (!ok || a == 0 || games <= 0 || jobs <= 0) {
+        err << "usage: zelkora-cli match --levels A,B --games N [--seed S] [--jobs N]\n";
+        return 2;
+    }
+    std::vector<MatchGame> results(static_cast<std::size_t>(games));
+    std::atomic<int> next{0};
+    const auto worker = [&] {
+        for (int i = next++; i < games; i = next++) results[static_cast<std::size_t>(i)] = playMatchGame(a, b, i, seed);
+    };
+    std::vector<std::thread> threads;
+    for (int j = 1; j < jobs; ++j) threads.emplace_back(worker);
+    worker();
+    for (std::thread& t : threads) t.join();
+    out << matchReport(a, b, results);
+    out.flush();
+    return 0;
+}
+
+}  // namespace zelkora::cli

@@ -1,0 +1,36 @@
+// Self-play between two levels of the computer.
+//
+// Every game starts from the initial position (the first pair) or from a short
+// random opening (2 to 8 random plies, one opening per pair of games), and the
+// two games of a pair alternate who moves first. Before each move the position
+// is turned round so the side to move is the upper side, the computer's, and
+// the level of that side chooses: levels 1 to 3 by the window's one-ply search
+// (no wait), LEVEL4 and LEVEL5 by the search core with their node budgets and
+// without the half-second cap, so a match repeats on any machine. The game
+// ends as the window ends a game against the computer, seen from the side to
+// move: a taken king wins for its owner, a mated king (the window's mate test,
+// after every move) wins for its owner, a side without a move loses; 300 plies
+// without an end are a draw.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zelkora::cli {
+
+struct MatchGame {
+    int winner = -1;       // 0 level A, 1 level B, -1 drawn by the ply limit
+    int plies = 0;
+    bool aFirst = true;    // level A made the first move (of the opening too)
+};
+
+constexpr int MATCH_PLY_LIMIT = 300;
+
+// Plays game `index` of a match between levels a and b.
+MatchGame playMatchGame(int a, int b, int index, std::uint64_t seed);
+
+// The results table and the final line, from A's side.
+std::string matchReport(int a, int b, const std::vector<MatchGame>& games);
+
+}  // namespace zelkora::cli

@@ -1,0 +1,240 @@
+#include "engine/search.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+
+#include "engine/evaluate.h"
+#include "engine/pieces.h"
+
+namespace zelkora::engine {
+
+namespace {
+
+enum Bound : std::uint8_t { EXACT = 1, LOWER_BOUND = 2, UPPER_BOUND = 3 };
+constexpr int MAX_PLY = 120;
+constexpr int MAX_QDEPTH = 16;
+
+double now() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+// Scores of won and lost games are stored relative to the node, not the root.
+int toTable(int score, int ply) {
+    if (score > WIN_BOUND) return score + ply;
+    if (score < -WIN_BOUND) return score - ply;
+    return score;
+}
+int fromTable(int score, int ply) {
+    if (score > WIN_BOUND) return score - ply;
+    if (score < -WIN_BOUND) return score + ply;
+    return score;
+}
+
+// The side to move reaches the enemy king: it must take it, and the enemy wins.
+bool mustTakeEnemyKing(const Position& p) {
+    const int k = p.king[p.side ^ 1];
+    return k != 0 && attacked(p, k, p.side);
+}
+
+// Score of a finished game for the side that made the last move.
+int resultScore(Result r, int mover, int ply) {
+    const int winner = r == UPPER_WINS ? UPPER : LOWER;
+    return winner == mover ? WIN - ply : -(WIN - ply);
+}
+
+}  // namespace
+
+Searcher::Searcher() : table_(std::size_t(1) << TT_BITS) {}
+
+bool Searcher::outOfBudget() {
+    if (stopped_) return true;
+    if (nodes_ >= budget_) stopped_ = true;
+    if (nodes_ >= nextClockCheck_) {
+        nextClockCheck_ = nodes_ + 1024;
+        if (now() > deadline_) {
+            stopped_ = true;
+            clockStopped_ = true;
+        }
+    }
+    return stopped_;
+}
+
+void Searcher::order(const Position& p, MoveList& list, std::uint32_t ttMove, int ply) {
+    for (int i = 0; i < list.n; ++i) {
+        const Move& m = list.m[i];
+        const std::uint32_t packed = m.pack();
+        int k;
+        if (packed == ttMove) k = 1 << 30;
+        else if (!m.isDrop() && p.board[m.to] != EMPTY) k = (1 << 28) + std::abs(p.board[m.to]);
+        else if (ply < 128 && packed == killers_[ply][0]) k = 1 << 27;
+        else if (ply < 128 && packed == killers_[ply][1]) k = (1 << 27) - 1;
+        else k = history_[p.side][m.from][m.to] + (m.promote ? 16 : 0);
+        keys_[ply][i] = k;
+    }
+}
+
+// Brings the best remaining move to place i (the first of equal keys, so the
+// order, and the search, stay deterministic).
+void Searcher::pick(MoveList& list, int i, int ply) {
+    int* keys = keys_[ply];
+    int best = i;
+    for (int j = i + 1; j < list.n; ++j)
+        if (keys[j] > keys[best]) best = j;
+    if (best == i) return;
+    const Move m = list.m[best];
+    const int k = keys[best];
+    for (int j = best; j > i; --j) {
+        list.m[j] = list.m[j - 1];
+        keys[j] = keys[j - 1];
+    }
+    list.m[i] = m;
+    keys[i] = k;
+}
+
+int Searcher::quiesce(Position& p, int alpha, int beta, int ply, int qdepth) {
+    ++nodes_;
+    const int me = p.side, you = me ^ 1;
+    const Reach reach(p);
+    const int enemyKing = p.king[you], ownKing = p.king[me];
+    if (enemyKing != 0 && reach.of[me][enemyKing]) return -(WIN - ply);
+    // A capture is compulsory when the side to move reaches an enemy piece.
+    bool forced = false;
+    p.forEachPiece(you, [&](int sq) { forced = forced || reach.of[me][sq]; });
+    if (!forced || qdepth >= MAX_QDEPTH || ply >= MAX_PLY) {
+        // A free king, attacked or one step from a square the enemy reaches,
+        // wins: the enemy must take it.
+        if (!forced && ownKing != 0) {
+            if (reach.of[you][ownKing]) return WIN - ply - 2;
+            for (int i = 0; i < 8; ++i) {
+                const int t = ownKing + DIRS[i];
+                const int c = p.board[t];
+                if (c != OFF && (c == EMPTY || owns(you, c)) && reach.of[you][t]) return WIN - ply - 2;
+            }
+        }
+        return evaluate(p, reach);
+    }
+    // A compulsory capture: no standing pat, every forced move is searched.
+    MoveList list;
+    generate(p, list, true);
+    if (list.n == 0) return -(WIN - ply);
+    int best = -WIN;
+    for (int i = 0; i < list.n; ++i) {
+        Undo u;
+        p.make(list.m[i], u);
+        const Result r = resultAfter(p, u);
+        const int score = r != NO_RESULT ? resultScore(r, me, ply + 1) : -quiesce(p, -beta, -alpha, ply + 1, qdepth + 1);
+        p.unmake(u);
+        if (score > best) best = score;
+        if (score > alpha) alpha = score;
+        if (alpha >= beta) break;
+    }
+    return best;
+}
+
+int Searcher::negamax(Position& p, int depth, int alpha, int beta, int ply) {
+    if (depth <= 0 || ply >= MAX_PLY) return quiesce(p, alpha, beta, ply, 0);
+    ++nodes_;
+    if (mustTakeEnemyKing(p)) return -(WIN - ply);
+    if (outOfBudget()) return 0;
+
+    Entry& e = table_[p.key & ((std::size_t(1) << TT_BITS) - 1)];
+    std::uint32_t ttMove = 0;
+    if (e.key == p.key) {
+        ttMove = e.move;
+        if (e.depth >= depth) {
+            const int s = fromTable(e.score, ply);
+            if (e.bound == EXACT || (e.bound == LOWER_BOUND && s >= beta) || (e.bound == UPPER_BOUND && s <= alpha))
+                return s;
+        }
+    }
+
+    MoveList list;
+    generate(p, list, true);
+    if (list.n == 0) return -(WIN - ply);
+    order(p, list, ttMove, ply);
+
+    const int alpha0 = alpha;
+    int best = -WIN - 1;
+    std::uint32_t bestMove = 0;
+    for (int i = 0; i < list.n; ++i) {
+        pick(list, i, ply);
+        const Move& m = list.m[i];
+        Undo u;
+        const int mover = p.side;
+        p.make(m, u);
+        const Result r = resultAfter(p, u);
+        int score;
+        if (r != NO_RESULT) {
+            score = resultScore(r, mover, ply + 1);
+        } else if (i == 0) {
+            score = -negamax(p, depth - 1, -beta, -alpha, ply + 1);
+        } else {
+            score = -negamax(p, depth - 1, -alpha - 1, -alpha, ply + 1);
+            if (score > alpha && score < beta) score = -negamax(p, depth - 1, -beta, -alpha, ply + 1);
+        }
+        p.unmake(u);
+        if (stopped_) return 0;
+        if (score > best) {
+            best = score;
+            bestMove = m.pack();
+        }
+        if (score > alpha) alpha = score;
+        if (alpha >= beta) {
+            const bool quiet = m.isDrop() || u.captured == EMPTY;
+            if (quiet && ply < 128) {
+                if (killers_[ply][0] != m.pack()) {
+                    killers_[ply][1] = killers_[ply][0];
+                    killers_[ply][0] = m.pack();
+                }
+                history_[mover][m.from][m.to] += depth * depth;
+            }
+            break;
+        }
+    }
+    e.key = p.key;
+    e.move = bestMove;
+    e.score = static_cast<std::int16_t>(toTable(best, ply));
+    e.depth = static_cast<std::int8_t>(depth);
+    e.bound = best <= alpha0 ? UPPER_BOUND : best >= beta ? LOWER_BOUND : EXACT;
+    return best;
+}
+
+SearchResult Searcher::search(Position& p, const SearchLimits& limits) {
+    const double start = now();
+    std::fill(table_.begin(), table_.end(), Entry{});
+    std::memset(killers_, 0, sizeof killers_);
+    std::memset(history_, 0, sizeof history_);
+    nodes_ = 0;
+    nextClockCheck_ = 1024;
+    budget_ = limits.nodes;
+    deadline_ = start + limits.seconds;
+    stopped_ = false;
+    clockStopped_ = false;
+
+    SearchResult result;
+    MoveList root;
+    generate(p, root, true);
+    if (root.n == 0) return result;
+    result.valid = true;
+    result.best = root.m[0];
+
+    for (int depth = 1; depth <= limits.maxDepth; ++depth) {
+        const int score = negamax(p, depth, -WIN - 1, WIN + 1, 0);
+        if (stopped_ && depth > 1) break;
+        const Entry& e = table_[p.key & ((std::size_t(1) << TT_BITS) - 1)];
+        if (e.key == p.key && e.move != 0) result.best = Move::unpack(e.move);
+        result.score = score;
+        result.depth = depth;
+        if (stopped_) break;
+        if (score > WIN_BOUND || score < -WIN_BOUND) break;   // the game's outcome is settled
+        if (nodes_ >= budget_ / 2) break;   // the next iteration would not finish
+    }
+    result.nodes = nodes_;
+    result.seconds = now() - start;
+    result.stoppedByClock = clockStopped_;
+    return result;
+}
+
+}  // namespace zelkora::engine

@@ -1,0 +1,82 @@
+// LEVEL4 and LEVEL5 in the computer's turn: the search core's move is played
+// and recorded as any other computer move, the thinking runs inside the half
+// second, and the levels differ only by the core's budget.
+#include <gtest/gtest.h>
+
+#include "computer/engine_bridge.h"
+#include "engine/search.h"
+#include "tests/common/fakes.h"
+
+namespace zelkora::testing {
+namespace {
+
+// A middle game the search settles (a forced win) within a few thousand nodes,
+// so the half-second cap can never cut the turn's search short, however busy
+// the machine running the test.
+constexpr const char* kMiddle = "1nb3snl/2s1g1g2/4p2pp/2pk2p2/l4p3/4P1P2/2+bP1P1PP/3R4L/4GK1N1 w R3Pg2snl3p 1";
+
+// The core's own answer for the position with the level's budget.
+MoveRecord coreChoice(const char* sfen, int level) {
+    auto h = positionHarness(sfen);
+    engine::Position p = toEngine((*h)->board, (*h)->hands, true);
+    engine::SearchLimits limits = searchLimits(level);
+    limits.seconds = 1e9;
+    engine::Searcher searcher;
+    const engine::SearchResult r = searcher.search(p, limits);
+    EXPECT_TRUE(r.valid);
+    EXPECT_LT(r.nodes, 20000u);
+    return toRecord(p, r.best);
+}
+
+TEST(SearchLevels, TheComputersTurnPlaysTheCoresMoveWithinTheHalfSecond) {
+    for (int level : {4, 5}) {
+        Harness h;
+        h.start();
+        h.setPosition(kMiddle);
+        Form1& f = *h;
+        f.turn.gameMode = MODE_COM;
+        f.turn.lowerTag = GOTE;
+        f.turn.upperTag = SENTE;
+        f.turn.sideToMove = SENTE;
+        f.flags.level = level;
+        const double before = h.clock.now;
+        f.com_ban();
+
+        ASSERT_EQ(f.moves.count, 1) << level;
+        const MoveRecord& r = f.moves.entry[1];
+        const MoveRecord want = coreChoice(kMiddle, level);
+        EXPECT_EQ(std::vector<int>({r.fromX, r.fromY, r.toX, r.toY, r.before, r.after}),
+                  std::vector<int>({want.fromX, want.fromY, want.toX, want.toY, want.before, want.after}))
+            << level;
+        EXPECT_EQ(f.board.at(r.toX, r.toY), r.after);
+        EXPECT_EQ(f.turn.sideToMove, f.turn.lowerTag);
+        // The fake clock moves 0.01 s per reading: the search is timed and the
+        // wait only fills the rest of the half second.
+        EXPECT_NEAR(h.clock.now - before, 0.5, 0.03) << level;
+    }
+}
+
+TEST(SearchLevels, BudgetsGrowWithTheLevelAndKeepTheSafetyCap) {
+    EXPECT_LT(searchLimits(4).nodes, searchLimits(5).nodes);
+    EXPECT_DOUBLE_EQ(searchLimits(4).seconds, 0.5);
+    EXPECT_DOUBLE_EQ(searchLimits(5).seconds, 0.5);
+}
+
+TEST(SearchLevels, TheBridgeRecordsDropsAndCapturesAsTheGameDoes) {
+    // The upper silver must take the lower gold; the lower side drops a pawn.
+    auto h = positionHarness("4k4/9/9/9/4s4/3GP4/9/9/4K4 w P 1");
+    engine::Position p = toEngine((*h)->board, (*h)->hands, true);
+    engine::MoveList list;
+    engine::generate(p, list, false);
+    ASSERT_EQ(list.n, 1);
+    const MoveRecord take = toRecord(p, list.m[0]);
+    EXPECT_EQ(std::vector<int>({take.fromX, take.fromY, take.toX, take.toY, take.captured, take.before, take.after}),
+              std::vector<int>({5, 5, 4, 6, SITA_KIN, UE_GIN, UE_GIN}));
+    p.setSide(engine::LOWER);
+    const MoveRecord drop = toRecord(p, engine::Move{0, static_cast<std::uint8_t>(engine::square(1, 5)), 1, 0});
+    EXPECT_EQ(std::vector<int>({drop.fromX, drop.fromY, drop.toX, drop.toY, drop.before, drop.after}),
+              std::vector<int>({LOWER_HAND_X, 1, 1, 5, SITA_HU, SITA_HU}));
+}
+
+}  // namespace
+}  // namespace zelkora::testing

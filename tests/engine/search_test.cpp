@@ -1,0 +1,111 @@
+// Search sanity: it takes a win the rules give at once, its claims of a won or
+// lost game within two plies agree with a brute-force look at the move tree,
+// and the same position with the same budget always gives the same answer.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "computer/engine_bridge.h"
+#include "engine/evaluate.h"
+#include "engine/search.h"
+#include "game/sfen.h"
+
+namespace zelkora::testing {
+namespace {
+
+using engine::Position;
+
+Position fromSfen(const char* sfen) {
+    zelkora::Position parsed;
+    std::string error;
+    EXPECT_TRUE(parseSfen(sfen, parsed, error)) << error;
+    return toEngine(parsed.board, parsed.hands, !parsed.lowerToMove);
+}
+
+engine::SearchLimits budget(std::uint64_t nodes) {
+    engine::SearchLimits limits;
+    limits.nodes = nodes;
+    limits.seconds = 1e9;   // no clock: the results must not depend on the machine
+    return limits;
+}
+
+// Does the side to move have a move after which the game ends in its favour,
+// at once or with every reply of the opponent (or the opponent has none)?
+bool winsInTwoPlies(Position& p) {
+    const int me = p.side;
+    engine::MoveList mine;
+    engine::generate(p, mine, true);
+    for (int i = 0; i < mine.n; ++i) {
+        engine::Undo u;
+        p.make(mine.m[i], u);
+        engine::Result r = engine::resultAfter(p, u);
+        bool win = r != engine::NO_RESULT && (r == engine::UPPER_WINS) == (me == engine::UPPER);
+        if (r == engine::NO_RESULT) {
+            engine::MoveList replies;
+            engine::generate(p, replies, true);
+            win = true;   // a side without a move loses
+            for (int j = 0; j < replies.n && win; ++j) {
+                engine::Undo v;
+                p.make(replies.m[j], v);
+                const engine::Result r2 = engine::resultAfter(p, v);
+                win = r2 != engine::NO_RESULT && (r2 == engine::UPPER_WINS) == (me == engine::UPPER);
+                p.unmake(v);
+            }
+        }
+        p.unmake(u);
+        if (win) return true;
+    }
+    return false;
+}
+
+TEST(Search, StepsItsKingOntoTheOnlySquareTheOpponentReaches) {
+    // The upper king on (5, 1); the lower pawn on (5, 3) reaches only (5, 2).
+    Position p = fromSfen("4k4/9/4P4/9/9/9/9/9/4K4 w -");
+    engine::Searcher searcher;
+    const engine::SearchResult r = searcher.search(p, budget(20000));
+    ASSERT_TRUE(r.valid);
+    EXPECT_EQ(r.best.from, engine::square(5, 1));
+    EXPECT_EQ(r.best.to, engine::square(5, 2));
+    EXPECT_GT(r.score, engine::WIN_BOUND);
+}
+
+TEST(Search, WinsWithinTwoPliesAgreeWithTheMoveTree) {
+    std::mt19937 rng(11);
+    static const int kinds[] = {10, 20, 30, 100, 110, 800, 900, 11, 801, 901};
+    engine::Searcher searcher;
+    int wins = 0;
+    for (int n = 0; n < 300; ++n) {
+        Position p;
+        p.put(1 + int(rng() % 9), 1 + int(rng() % 4), 950);
+        p.put(1 + int(rng() % 9), 6 + int(rng() % 4), -950);
+        for (int i = 0; i < 8; ++i) {
+            const int x = 1 + int(rng() % 9), y = 2 + int(rng() % 7);
+            if (p.at(x, y) == 0) p.put(x, y, kinds[rng() % 10] * (rng() % 2 ? 1 : -1));
+        }
+        p.setHand(engine::UPPER, 1 + int(rng() % 7), int(rng() % 2));
+        p.setSide(int(rng() % 2));
+        const bool brute = winsInTwoPlies(p);
+        const engine::SearchResult r = searcher.search(p, budget(3000));
+        if (!r.valid) continue;
+        EXPECT_EQ(brute, r.score >= engine::WIN - 2) << n;
+        if (brute) ++wins;
+    }
+    EXPECT_GT(wins, 20);
+}
+
+TEST(Search, TheSameBudgetGivesTheSameMove) {
+    const char* sfen = "ln1g1g1nl/1r1s1k1b1/p1pppp1pp/1p4p2/9/2P3P2/PP1PPP1PP/1B1S1K1R1/LN1G1GSNL w Sp";
+    Position p = fromSfen(sfen);
+    engine::Searcher first, second;
+    const engine::SearchResult a = first.search(p, budget(50000));
+    second.search(p, budget(7000));   // a different search in between must not matter
+    const engine::SearchResult b = second.search(p, budget(50000));
+    EXPECT_EQ(a.best, b.best);
+    EXPECT_EQ(a.score, b.score);
+    EXPECT_EQ(a.nodes, b.nodes);
+    EXPECT_GE(a.depth, 2);
+    EXPECT_EQ(p.key, p.computeKey());
+}
+
+}  // namespace
+}  // namespace zelkora::testing
