@@ -5,13 +5,12 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "app/file_layout.h"
 #include "app/main_window.h"
 #include "app/screenshots.h"
 #include "app/startup_report.h"
+#include "app/translations.h"
 
 namespace {
 
@@ -31,13 +30,6 @@ bool is(const char* argument, const char* option) { return std::strcmp(argument,
 void runHeadless() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("ALSOFT_DRIVERS")) qputenv("ALSOFT_DRIVERS", "null");
-}
-
-// Qt's own texts (the はい and いいえ of standard buttons) in Japanese, like
-// the rest of the window; without the translations the English ones stay.
-void loadQtJapanese(QApplication& app, QTranslator& translator) {
-    if (translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&translator);
 }
 
 }  // namespace
@@ -69,8 +61,7 @@ int main(int argc, char** argv) {
     // application id (a copy in its build folder finds no icon and shows none).
     QGuiApplication::setDesktopFileName(QString::fromUtf8(zelkora::APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QString::fromUtf8(zelkora::APP_ID)));
-    QTranslator translator;
-    loadQtJapanese(app, translator);
+    zelkora::installQtTranslations(app);
     if (screenshots) return zelkora::runScreenshots(QString::fromLocal8Bit(argv[2]), ratioTwo);
     if (report) return zelkora::runStartupReport();
     zelkora::MainWindow window(zelkora::FileLayout::ofProgram(QCoreApplication::applicationDirPath()));

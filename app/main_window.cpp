@@ -73,7 +73,11 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     panel_->onFileChosen = [this](const std::string& name) { form_->File1_Click(name); };
     panel_->onReturn = [this] { form_->Command1_Click(); };
     canvas_->onMouseDown = [this](int button, double x, double y) { form_->Form_MouseDown(button, 0, x, y); };
-    canvas_->onEscape = [this] { form_->Form_KeyPress(ESCAPE); };
+    // Escape reaches the game only from the board (the canvas with the focus),
+    // never from a field of the record panel.
+    canvas_->onEscape = [this] {
+        if (!form_->display.ended) form_->Form_KeyPress(ESCAPE);
+    };
 
     buildMenu();
     resize(sizeHint());
@@ -150,17 +154,12 @@ void MainWindow::run(void (Form1::*handler)()) {
 // request would linger and end the next modal box at once.
 void MainWindow::quitProgram() { close(); }
 
+// Closing asks first while a game has moves that were not saved; "No" keeps
+// the window open and the game goes on.
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!form_->display.ended) form_->Form_Unload();
-    event->accept();
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && !form_->display.ended) {
-        form_->Form_KeyPress(ESCAPE);
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
+    if (form_->display.ended) event->accept();
+    else event->ignore();
 }
 
 }  // namespace zelkora

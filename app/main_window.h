@@ -5,12 +5,13 @@
 // (loaded by full path from the file layout), the clock, the files and the
 // window itself. The file layout (app/file_layout.h) says where the sound
 // library, the wave files and the settings file are and where the record
-// panel opens; without one the window uses the working-folder layout. Creating the window builds the menu from the menu table and
-// runs Form_Load. The window can be resized and maximised; the canvas fits
-// the game's client area into it and the record panel and the message boxes
-// follow the canvas's enlargement. Mouse presses on the canvas go to Form_MouseDown, Escape to
-// Form_KeyPress, and closing the window runs Form_Unload unless the game has
-// already ended the program.
+// panel opens; without one the window uses the working-folder layout. Creating
+// the window builds the menu from the menu table and runs Form_Load. The window
+// can be resized and maximised; the canvas fits the game's client area into it
+// and the record panel and the message boxes follow the canvas's enlargement.
+// Mouse presses on the canvas go to Form_MouseDown, Escape typed while the
+// canvas has the focus to Form_KeyPress, and closing the window runs
+// Form_Unload unless the game has already ended the program.
 //
 // Tests and scripted runs may pass their own Dialogs (to answer boxes without
 // showing them) and Clock; everything else is real.
@@ -66,7 +67,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenu();

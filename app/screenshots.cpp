@@ -2,6 +2,9 @@
 #include "app/screenshots.h"
 
 #include <cstdio>
+#include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <QAction>
@@ -19,6 +22,7 @@
 #include "app/main_window.h"
 #include "display/qt/canvas_widget.h"
 #include "display/qt/record_panel.h"
+#include "game/sfen.h"
 
 namespace zelkora {
 namespace {
@@ -31,12 +35,23 @@ void click(MainWindow& w, int c, int r) {
     QApplication::sendEvent(&w.canvasWidget(), &press);
 }
 
-// The whole screen redrawn on background picture `code`, its item checked.
+// The whole screen redrawn on background picture `code`, its item checked,
+// with the status texts that were on screen, as the background menu does.
 void showBackground(MainWindow& w, int code) {
     Form1& f = w.form();
     f.チェック設定(code);
     f.display.background = code;
+    const ShownTexts onScreen = f.display.shown;
     f.画面_再描画();
+    f.描画_状態表示(onScreen);
+}
+
+// Against the computer at level 1: the human opens the bishop's diagonal and
+// then must take the pawn at its end.
+void computerGame(MainWindow& w) {
+    w.menuAction("LEVEL1")->trigger();
+    w.menuAction("SENTE")->trigger();
+    for (const auto& [c, r] : {std::pair{3, 7}, {3, 6}, {2, 8}, {7, 3}}) click(w, c, r);
 }
 
 // One row per picture: its name and how to get there from a fresh window.
@@ -77,11 +92,13 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
     // is shown top left, the computer's last move left of the board, the
     // human's right of it, the move number under that, captured pieces on the
     // stands.
-    {"computer-game",
+    {"computer-game", computerGame},
+    // The same game with the bamboo background chosen afterwards: level, move
+    // number and both last moves are drawn again on the new background.
+    {"computer-game-bamboo",
      [](MainWindow& w) {
-         w.menuAction("LEVEL1")->trigger();
-         w.menuAction("SENTE")->trigger();
-         for (const auto& [c, r] : {std::pair{3, 7}, {3, 6}, {2, 8}, {7, 3}}) click(w, c, r);
+         computerGame(w);
+         showBackground(w, PIC_TAKE);
      }},
     // Two humans three moves in (２六歩, ８四歩, ２五歩): under the move number
     // "後手の番" says that the upper player is to move.
@@ -98,6 +115,21 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
          w.menuAction("SENTE")->trigger();
          w.menuAction("HINT")->trigger();
      }},
+    // The computer takes the human's king (an upper pawn stands in front of it): the
+    // picture is taken when "あなたの勝ちです" appears. The winning move stands on
+    // the board, outlined, and in notation where "思考中" was.
+    {"computer-takes-king",
+     [](MainWindow& w) {
+         Form1& f = w.form();
+         Position p;
+         std::string error;
+         if (!parseSfen("lnsgkgsnl/1r5b1/pppp1pppp/9/9/9/PPPPpPPPP/1B2K2R1/LNSG1GSNL w - 1", p, error)) return;
+         loadPosition(f, p);
+         f.turn = TurnState{SENTE, GOTE, GOTE, MODE_COM, NOBODY};
+         f.画面_再描画();
+         f.com_ban();
+     },
+     true},
     // Four presses of "△": the computer starts without its bishop, rook and both
     // lances; the grade's label stands right of the board.
     {"handicap",
@@ -117,6 +149,25 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
      }},
 };
 
+// The console's answers, with a hook that runs once before the first answer.
+class ScreenshotDialogs : public ConsoleDialogs {
+public:
+    std::function<void()> beforeAnswer;
+    Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override {
+        if (beforeAnswer) std::exchange(beforeAnswer, nullptr)();
+        return ConsoleDialogs::message(text, title, buttons, icon);
+    }
+};
+
+bool save(QWidget& window, const QString& path) {
+    if (window.grab().toImage().save(path)) {
+        std::printf("%s\n", qPrintable(QDir::cleanPath(path)));
+        return true;
+    }
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 }  // namespace
 
 std::span<const ScreenshotScenario> screenshotScenarios() { return SCENARIOS; }
@@ -126,19 +177,21 @@ namespace {
 // Runs one scenario on a fresh window and writes FOLDER/<name>.png; answers
 // whether the picture was written.
 bool shoot(const QString& folder, const ScreenshotScenario& scenario, const QString& name) {
-    ConsoleDialogs dialogs;
+    ScreenshotDialogs dialogs;
     MainWindow window(&dialogs);
     window.show();
     QApplication::processEvents();
+    const QString path = QDir(folder).filePath(name + ".png");
+    bool saved = false;
+    if (scenario.atFirstBox)
+        dialogs.beforeAnswer = [&] {
+            QApplication::processEvents();
+            saved = save(window, path);
+        };
     scenario.drive(window);
     QApplication::processEvents();
-    const QString path = QDir(folder).filePath(name + ".png");
-    if (!window.grab().toImage().save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(QDir::cleanPath(path)));
-    return true;
+    if (!scenario.atFirstBox) saved = save(window, path);
+    return saved;
 }
 
 // The start-up picture on a screen of device pixel ratio 2: the ratio is the

@@ -7,7 +7,8 @@
 // working-folder layout, so the player's own settings are never touched; its
 // message boxes are answered at once (OK, or Yes) and reported on stderr. Its
 // function drives the window (menu actions, clicks, Form1 procedures); the
-// grab of the whole window, menu bar included, is taken afterwards.
+// grab of the whole window, menu bar included, is taken afterwards, or for a
+// scenario that ends in boxes, when the first box appears.
 #pragma once
 
 #include <functional>
@@ -22,6 +23,7 @@ class MainWindow;
 struct ScreenshotScenario {
     const char* name;                          // file name without ".png"
     std::function<void(MainWindow&)> drive;    // brings the window into the pictured state
+    bool atFirstBox = false;                   // taken when the first box appears, not at the end
 };
 
 std::span<const ScreenshotScenario> screenshotScenarios();

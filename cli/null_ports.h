@@ -62,8 +62,7 @@ private:
 class NullWindow : public Window {
 public:
     std::int32_t handle() const override { return 0; }
-    double top() const override { return -60; }
-    void place(double, double, double, double) override {}
+    void place(double, double) override {}
     void setBackgroundColour(int) override {}
     void setEnlargement(int) override {}
     void quit() override {}

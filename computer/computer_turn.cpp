@@ -19,6 +19,23 @@ namespace {
 
 constexpr double THINKING_WAIT = 0.5;   // seconds the player sees "思考中"
 
+// "思考中" stands where the upper side's last move is written.
+constexpr double THINKING_C = -2, THINKING_R = 8;
+
+void paintOverThinking(Form1& f) {
+    for (int c = 0; c < 3; ++c) f.描画_絵(f.display.background, THINKING_C + c, THINKING_R);
+    f.描画_桝輪郭(COLOUR_GREEN, -1, 7);
+}
+
+// A turn that plays no move takes "思考中" away and brings back the upper
+// side's last move, so that no box appears over a stale "思考中".
+void withdrawThinking(Form1& f, const MoveText& previous) {
+    paintOverThinking(f);
+    if (previous.shown)
+        f.描画_移動結果(previous.c, previous.r, previous.column, previous.row, previous.piece, COLOUR_WHITE);
+    f.io.canvas->refresh();
+}
+
 // Before any trial: best score, board snapshot, probes, influence snapshots.
 void prepareTurn(Form1& f) {
     f.com.bestScore = SCORE_SEARCH_START;
@@ -158,11 +175,10 @@ void Form1::comSearch() {
 }
 
 void Form1::com_ban() {
-    // "思考中" left of the board.
-    描画_絵(display.background, -2, 8);
-    描画_絵(display.background, -1, 8);
-    描画_絵(display.background, 0, 8);
-    描画_桝輪郭(COLOUR_GREEN, -1, 7);
+    // "思考中" left of the board, over the upper side's last move.
+    const MoveText previous = display.shown.upperMove;
+    paintOverThinking(*this);
+    display.shown.upperMove.shown = false;
     描画_数値(-1.5, 8.5, "思考中", COLOUR_BLACK, 0, 12);
     描画_数値(-1.6, 8.4, "思考中", COLOUR_WHITE, 0, 12);
 
@@ -183,11 +199,13 @@ void Form1::com_ban() {
     // No legal move at all: the computer cannot play on, and the game ends in
     // the human's favour.
     if (!com.chosenValid) {
+        withdrawThinking(*this, previous);
         io.dialogs->message("コンピュータは指す手がありません", " ");
         終了("あなた");
         return;
     }
     const MoveRecord m = com.chosen;
+    if (moves.count >= MoveList::MAX) withdrawThinking(*this, previous);
     if (moveListFullRefuses()) {
         turn.sideToMove = turn.lowerTag;
         return;
@@ -200,6 +218,9 @@ void Form1::com_ban() {
     駒移動(m.fromX, m.fromY, m.toX, m.toY, m.after);
     playSound(sounds.placed);
     描画_桝輪郭(COLOUR_WHITE, m.toX, m.toY);
+    // The move in notation replaces "思考中" and the whole move is on screen
+    // before any box (描画_移動結果 shows what was drawn).
+    描画_移動結果(THINKING_C, THINKING_R, m.toX, m.toY, m.after, COLOUR_WHITE);
     勢力調査();
 
     // Announce. A move that took the human's king ends the game before
@@ -214,8 +235,6 @@ void Form1::com_ban() {
         io.dialogs->message("   ** 王手 **", "");
     }
 
-    // The move in notation, and the human's turn.
-    描画_移動結果(-2, 8, m.toX, m.toY, m.after, COLOUR_WHITE);
     turn.sideToMove = turn.lowerTag;
 }
 

@@ -91,10 +91,4 @@ void Form1::LEBEL_DOWN_Click() {
     flags.handicapFlag = 1;
 }
 
-void Form1::描画_ハンデレベル(int grade) {
-    for (int c = 11; c <= 14; ++c) 描画_絵(display.background, c, 2);
-    描画_文字列(11.1, 1.9, grade, COLOUR_BLACK, 10);
-    描画_文字列(11, 1.8, grade, COLOUR_WHITE, 10);
-}
-
 }  // namespace zelkora

@@ -3,7 +3,7 @@
 // Levels 1 to 3 decide how many stages of 盤評価 run; LEVEL4 and LEVEL5 hand
 // the choice to the search core with a larger budget for LEVEL5. The menu keeps
 // exactly one check mark on the level in force; the level is drawn left of the
-// board's top row only during a game against the computer.
+// board's top row only during a game against the computer (display/status.cpp).
 #include <string>
 
 #include "game/Form1.h"
@@ -35,14 +35,6 @@ void Form1::レベル_設定(int n) {
         flags.level = n;
     }
     if (turn.gameMode == MODE_COM) 描画_レベル(flags.level);
-}
-
-// "LEVEL" and the number, each as a black shadow and then in white.
-void Form1::描画_レベル(int level) {
-    描画_数値(-1.4, 0.2, "LEVEL", COLOUR_BLACK, 0, 10);
-    描画_数値(-1.5, 0.1, "LEVEL", COLOUR_WHITE, 0, 10);
-    描画_数値(0.1, 0.1, level, COLOUR_BLACK, 0, 12);
-    描画_数値(0, 0, level, COLOUR_WHITE, 0, 12);
 }
 
 }  // namespace zelkora

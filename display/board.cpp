@@ -93,6 +93,8 @@ void Form1::描画_背景(int code) {
 }
 
 void Form1::画面_再描画() {
+    // The background covers every status text.
+    display.shown = ShownTexts{};
     描画_背景(display.background);
     描画_桝_数値();
     描画_自持盤();
@@ -105,7 +107,5 @@ void Form1::画面_再描画() {
     if (turn.gameMode == MODE_MAN) 描画_手番();
     描画_絵(PIC_ZELKORA, 11.2, 0);
 }
-
-void Form1::描画_可視(bool drives, bool folders, bool files) { io.panel->setListsVisible(drives, folders, files); }
 
 }  // namespace zelkora

@@ -112,6 +112,7 @@ void Form1::描画_手数(int n) {
     描画_数値(c - 0.1, 4.3, n, COLOUR_WHITE, 0, 12);
     描画_文字列(13.9, 4.2, kMoveSuffixIndex, COLOUR_BLACK, 10);
     描画_文字列(13.8, 4.1, kMoveSuffixIndex, COLOUR_WHITE, 10);
+    display.shown.moveNumber = true;
 }
 
 void Form1::描画_移動結果(double c, double r, int column, int row, int piece, int colour) {
@@ -132,10 +133,13 @@ void Form1::描画_移動結果(double c, double r, int column, int row, int pie
     描画_移動駒種類(c + 1.3, r + 0.5, name, COLOUR_BLACK);
     描画_移動駒種類(c + 1.2, r + 0.4, name, colour);
 
+    // The upper side's text stands left of the board, the lower side's right of it.
+    (c < 0 ? display.shown.upperMove : display.shown.lowerMove) = MoveText{true, c, r, column, row, piece};
     io.canvas->refresh();
 }
 
 void Form1::描画_棋譜読込み部分消去() {
+    display.shown.header = false;
     描画_桝_数値();
     描画_絵(display.background, -1, 10);
     描画_絵(display.background, 0, 10);

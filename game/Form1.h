@@ -77,6 +77,9 @@ struct MoveList {
     int count = 0;        // moves applied to the board (index of the last one)
     int replay = 0;       // how far "進" may step forward
     int moveNumber = 0;   // the number shown on screen
+    int finished = 0;     // moves of the game that ended last, kept for "書込"
+                          // until the next game starts; 0 when there is none
+    bool unsaved = false; // a move was made since start-up or the last save
 };
 
 // The human's selection between the first and the second click.
@@ -132,6 +135,25 @@ struct GameFlags {
     bool settingsUnwritableShown = false;   // the box about an unwritable settings file was shown
 };
 
+// A last-move text on screen: the target square and the piece it names.
+struct MoveText {
+    bool shown = false;
+    double c = 0, r = 0;                // the cell it starts at
+    int column = 0, row = 0, piece = 0;
+};
+
+// The status texts now on screen around the board. A full redraw paints the
+// background over them, so choosing a background brings them back from here.
+// Each is marked shown by the procedure that draws it and cleared by whatever
+// paints over it.
+struct ShownTexts {
+    bool moveNumber = false;              // "N 手目" (the number is moves.moveNumber)
+    MoveText upperMove, lowerMove;        // last move of each side
+    bool handicap = false;                // the grade label (flags.handicapGrade)
+    bool header = false;                  // a loaded record's three header lines
+    std::array<std::string, 3> headerLines;
+};
+
 // Display state: background picture, highlight colour and where texts go.
 struct DisplayState {
     int background = 0;                    // picture code 2..6; 0 while unset
@@ -141,6 +163,8 @@ struct DisplayState {
     bool kifPanel = false;                 // the panel's "RETURN" writes KIF ("KIF書出")
     bool hintShown = false;                // a hint is outlined until the next click
     MoveRecord hint;                       // the move shown as the hint (board orientation)
+    bool placed = false;                   // the window was placed (once, at the first start-up)
+    ShownTexts shown;
 };
 
 // The grid of drawing cells, in twips.
@@ -208,6 +232,9 @@ public:
     void Form_Unload();
     void OWARI_Click();
     void OWARI();               // runs 終了処理 and ends the program
+    // Asked before Escape, "終わり" or closing ends the program: while a move
+    // made here was not saved, a Yes/No box; answers true when the program may end.
+    bool 終了確認();
 
     // ---- Sound module (game/sound_module.cpp) ----
     void InitSound(std::int32_t window);
@@ -294,10 +321,8 @@ public:
     void LEVEL4_Click();
     void LEVEL5_Click();
     void レベル_設定(int n);
-    void 描画_レベル(int level);
     void LBEL_UP_Click();
     void LEBEL_DOWN_Click();
-    void 描画_ハンデレベル(int grade);
 
     // ---- Board rendering (display/board.cpp) ----
     void 描画_絵(int code, double c, double r);
@@ -309,7 +334,10 @@ public:
     void 描画_敵持盤();
     void 描画_背景(int code);
     void 画面_再描画();
+
+    // ---- The record panel's controls (display/panel.cpp) ----
     void 描画_可視(bool drives, bool folders, bool files);
+    void 描画_棋譜_IO(int mode);
 
     // ---- Status, text and highlights (display/text.cpp, display/highlights.cpp) ----
     void 描画_数値(double c, double r, int value, int colour, int mode, double size);
@@ -324,10 +352,16 @@ public:
     void 描画_取可桝(int tag);
     void 描画_棋譜読込み部分消去();
     void 描画_メッセージ(int n);
+
+    // ---- Status texts around the board (display/status.cpp) ----
+    void 描画_レベル(int level);
+    void 描画_ハンデレベル(int grade);
+    void 描画_棋譜見出し(const std::array<std::string, 3>& lines);   // a loaded record's header
+    // Draws again the status texts a full redraw painted over.
+    void 描画_状態表示(const ShownTexts& texts);
     bool bold = false;   // the form font turns bold for good at the first labels
 
     // ---- Record files (records/record_commands.cpp) ----
-    void 描画_棋譜_IO(int mode);
     void KIFU_READ_Click();
     void KIFU_WRITE_Click();
     void Command1_Click();

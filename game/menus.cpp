@@ -1,7 +1,8 @@
 // The menu "対局": starting a game between two humans or against the computer.
 //
 // None of these handlers touches the board, the hands or the move list: a game
-// starts from whatever position is on the board. Every mode starts with tag 6
+// starts from whatever position is on the board. A game that ended before can
+// no longer be saved once the next one is chosen. Every mode starts with tag 6
 // (the first mover) to move; against the computer the human, who always plays
 // the lower side, holds tag 6 after "先手" and tag 7 after "後手".
 #include "game/Form1.h"
@@ -17,6 +18,7 @@ void Form1::TAIKYOKU_Click() {
 void Form1::MATCH_MAN_Click() {}
 
 void Form1::START_Click() {
+    moves.finished = 0;
     描画_棋譜読込み部分消去();
     描画_絵(display.background, -2, 0);
     描画_絵(display.background, -1, 0);
@@ -30,6 +32,7 @@ void Form1::START_Click() {
 }
 
 void Form1::SENTE_Click() {
+    moves.finished = 0;
     描画_棋譜読込み部分消去();
     描画_レベル(flags.level);
     io.dialogs->message("あなたの番です", " ", Buttons::Ok);
@@ -43,6 +46,7 @@ void Form1::SENTE_Click() {
 }
 
 void Form1::GOTE_Click() {
+    moves.finished = 0;
     描画_棋譜読込み部分消去();
     描画_レベル(flags.level);
     描画_将棋盤桝();

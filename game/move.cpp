@@ -22,6 +22,9 @@ void Form1::手順保存(int fx, int fy, int tx, int ty, int before, int after) 
     r.after = after;
     r.captured = board.at(tx, ty);
     moves.replay = moves.count;
+    // A new move starts a new game: the ended one can no longer be saved.
+    moves.finished = 0;
+    moves.unsaved = true;
 }
 
 bool Form1::moveListFullRefuses() {

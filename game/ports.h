@@ -110,8 +110,9 @@ class Window {
 public:
     virtual ~Window() = default;
     virtual std::int32_t handle() const = 0;
-    virtual double top() const = 0;                          // twips
-    virtual void place(double left, double top, double width, double height) = 0;  // twips
+    // Sizes the client area (twips) and puts the window where all of it, its
+    // frame included, is on the screen.
+    virtual void place(double width, double height) = 0;
     virtual void setBackgroundColour(int colour) = 0;        // palette index
     // The enlargement of the whole window in percent (100, 150, 200): the
     // window takes the size of its client area at that enlargement; what is

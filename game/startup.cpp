@@ -4,6 +4,14 @@
 
 namespace zelkora {
 
+namespace {
+
+// Asked before the program ends while a game has moves that were not saved.
+const char* const QUIT_QUESTION = "保存していない対局があります\r終了しますか？";
+const char* const QUIT_TITLE = "終わり";
+
+}  // namespace
+
 Form1::Form1(const Ports& ports) : io(ports) {}
 
 void Form1::Form_Load() {
@@ -29,6 +37,8 @@ void Form1::Form_Load() {
     sel.clickState = 0;
     moves.count = 0;
     moves.replay = 0;
+    moves.finished = 0;
+    moves.unsaved = false;
 
     // 3. Menu check marks. The level marks are all reset because the level
     //    itself returns to 3.
@@ -52,8 +62,12 @@ void Form1::Form_Load() {
     初期設定();
     描画_絵(PIC_ZELKORA, 11.2, 0);
 
-    // 9. Window placement.
-    if (io.window && io.window->top() != -60) io.window->place(-60, -60, 9000, 8000);
+    // 9. The window is placed once, at the first start-up, whole on the screen.
+    //    A later start-up leaves it where the player has put it.
+    if (io.window && !display.placed) {
+        display.placed = true;
+        io.window->place(9000, 8000);
+    }
 }
 
 void Form1::初期設定() {
@@ -61,6 +75,7 @@ void Form1::初期設定() {
     turn.kingTaken = NOBODY;
     turn.sideToMove = NOBODY;
     moves.count = 0;
+    moves.moveNumber = 0;   // the next game counts its moves from 1
     sel.clickState = 0;
 
     hands = Hands{};
@@ -92,7 +107,11 @@ void Form1::初期設定() {
 void Form1::終了(const std::string& winner) {
     io.dialogs->message(winner + "の勝ちです", "終了");
     if (io.dialogs->message("続けますか？", "再ゲーム", Buttons::YesNo) == Answer::Yes) {
+        // The finished game's entries stay in the list, for "書込", until the
+        // next game starts (a move is recorded, a game is chosen, or start-up).
+        const int played = moves.count;
         初期設定();
+        moves.finished = played;
     } else {
         OWARI();
     }
@@ -121,12 +140,21 @@ void Form1::OWARI() {
     if (io.window) io.window->quit();
 }
 
-void Form1::Form_KeyPress(int key) {
-    if (key == 27) OWARI();
+bool Form1::終了確認() {
+    if (!moves.unsaved) return true;
+    return io.dialogs->message(QUIT_QUESTION, QUIT_TITLE, Buttons::YesNo) == Answer::Yes;
 }
 
-void Form1::Form_Unload() { OWARI(); }
+void Form1::Form_KeyPress(int key) {
+    if (key == 27 && 終了確認()) OWARI();
+}
 
-void Form1::OWARI_Click() { OWARI(); }
+void Form1::Form_Unload() {
+    if (終了確認()) OWARI();
+}
+
+void Form1::OWARI_Click() {
+    if (終了確認()) OWARI();
+}
 
 }  // namespace zelkora

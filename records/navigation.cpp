@@ -120,9 +120,11 @@ void Form1::REPLAY_Click() {
     // The last-move text is painted over by the side of the piece that moved.
     if (m.before > 0) {
         for (int c = 0; c < 3; ++c) 描画_絵(display.background, LOWER_TEXT_C + c, LOWER_TEXT_R);
+        display.shown.lowerMove.shown = false;
     } else {
         for (int c = 0; c < 3; ++c) 描画_絵(display.background, UPPER_TEXT_C + c, UPPER_TEXT_R);
         描画_桝輪郭(COLOUR_GREEN, -1, 7);
+        display.shown.upperMove.shown = false;
     }
 
     描画_桝1列目();

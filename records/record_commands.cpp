@@ -2,7 +2,8 @@
 // list, and the menus that close the panel.
 //
 // Saving writes the whole record through the file port, which replaces the
-// file only when the new one is complete. Loading reads the whole file before
+// file only when the new one is complete; after a game has ended its moves are
+// saved until the next game starts. Loading reads the whole file before
 // anything is reset, so a record that cannot be read, is larger than any record
 // can be, or is not a record at all leaves the game as it was.
 // After loading, the board stands at the initial position with the record's
@@ -17,12 +18,6 @@ namespace zelkora {
 
 namespace {
 
-// Where loading writes the three header lines, in twips: the game name under
-// the board's left part, the upper player above the board, the lower player
-// under the board.
-constexpr double HEADER_X[3] = {800, 3700, 3700};
-constexpr double HEADER_Y[3] = {6350, 100, 6350};
-
 // Panel fields.
 constexpr int FIELD_FILE = 1, FIELD_GAME = 2, FIELD_FIRST = 3, FIELD_SECOND = 4;
 
@@ -35,15 +30,6 @@ std::string unusableText(const std::vector<int>& lines) {
 }
 
 }  // namespace
-
-void Form1::描画_棋譜_IO(int mode) {
-    if (mode == 0) {
-        io.panel->setTextGroupVisible(true);
-        return;
-    }
-    io.panel->clearTexts();
-    io.panel->setTextGroupVisible(false);
-}
 
 void Form1::KIFU_READ_Click() {
     描画_可視(true, true, true);
@@ -72,7 +58,9 @@ void Form1::Command1_Click() {
         io.dialogs->message("ﾌｧｲﾙ名が入力されていません", "  ");
         return;
     }
-    if (moves.count < 1) {
+    // A game that has ended is saved whole until the next game starts.
+    const int toSave = moves.finished > 0 ? moves.finished : moves.count;
+    if (toSave < 1) {
         io.dialogs->message("保存するデータがありません", "棋譜保存");
         return;
     }
@@ -83,7 +71,7 @@ void Form1::Command1_Click() {
     const std::string& upperName = lowerMovedFirst ? second : first;
     const std::string& lowerName = lowerMovedFirst ? first : second;
     const std::vector<std::uint8_t> bytes =
-        writeRecord(io.panel->text(FIELD_GAME), upperName, lowerName, moves, moves.count);
+        writeRecord(io.panel->text(FIELD_GAME), upperName, lowerName, moves, toSave);
 
     // A folder separator in the name would save outside the chosen folder.
     const std::string path = io.panel->folder() + "/" + fileName + EXTENSION;
@@ -92,6 +80,7 @@ void Form1::Command1_Click() {
         return;
     }
 
+    moves.unsaved = false;
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
     io.panel->refreshFiles();
@@ -121,8 +110,7 @@ void Form1::File1_Click(const std::string& fileName) {
     Form_Load();
     flags.recordMode = 1;
 
-    io.canvas->setFont(12, bold, COLOUR_WHITE);
-    for (int i = 0; i < 3; ++i) io.canvas->drawText(HEADER_X[i], HEADER_Y[i], record.header[i]);
+    描画_棋譜見出し({record.header[0], record.header[1], record.header[2]});
 
     const int n = static_cast<int>(record.moves.size());
     for (int i = 1; i <= n; ++i) moves.entry[i] = record.moves[i - 1];

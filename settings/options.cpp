@@ -17,7 +17,8 @@ const BackgroundChoice& choiceOf(int code) {
 }
 
 // Choosing a background: a newly chosen one is checked and used; the file is
-// rewritten and the whole screen redrawn even when it was already chosen.
+// rewritten and the whole screen redrawn even when it was already chosen, with
+// every status text that was on screen drawn again on the new background.
 void chooseBackground(Form1& form, int code) {
     const BackgroundChoice& choice = choiceOf(code);
     if (!form.io.menu->isChecked(choice.item)) {
@@ -25,7 +26,9 @@ void chooseBackground(Form1& form, int code) {
         form.display.background = code;
     }
     form.書込_環境設定ファイル();
+    const ShownTexts onScreen = form.display.shown;
     form.画面_再描画();
+    form.描画_状態表示(onScreen);
 }
 
 }  // namespace

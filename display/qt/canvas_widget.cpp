@@ -97,8 +97,10 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
     onMouseDown(button, scale().logicalXToTwips(p.x()), scale().logicalYToTwips(p.y()));
 }
 
+// A key a child control (a field of the record panel) leaves unused comes here
+// too; Escape counts only when the canvas itself has the focus.
 void CanvasWidget::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && onEscape) {
+    if (event->key() == Qt::Key_Escape && onEscape && window()->focusWidget() == this) {
         onEscape();
         return;
     }

@@ -12,8 +12,8 @@
 //
 // Mouse presses become (button, x, y) with button 1 for the left and 2 for the
 // right button and the position in twips of the device pixel under the
-// pointer; other buttons are ignored. The Escape key is passed on; other keys
-// are not used by the game.
+// pointer; other buttons are ignored. The Escape key is passed on while the canvas
+// itself has the focus; other keys are not used by the game.
 #pragma once
 
 #include <functional>

@@ -1,8 +1,10 @@
 // The Window port over the main QWidget and its canvas.
 #include "display/qt/qt_window.h"
 
+#include <algorithm>
 #include <utility>
 
+#include <QScreen>
 #include <QWidget>
 
 #include "display/qt/canvas_widget.h"
@@ -14,16 +16,18 @@ QtWindow::QtWindow(QWidget& window, CanvasWidget& canvas, std::function<void()> 
 
 std::int32_t QtWindow::handle() const { return static_cast<std::int32_t>(window_.winId()); }
 
-// The desktop is measured at the reference scale, whatever the enlargement.
-double QtWindow::top() const { return TwipsScale().yToTwips(window_.pos().y()); }
-
-void QtWindow::place(double left, double top, double width, double height) {
-    const TwipsScale desktop;
-    window_.move(desktop.toPixels(left), desktop.toPixels(top));
-    const RetainedCanvas& client = canvas_.canvas();
-    const bool resized = width != client.widthTwips() || height != client.heightTwips();
+// Centred on the available area; on a screen smaller than the window its
+// top-left corner stays on the screen, with the menu bar.
+void QtWindow::place(double width, double height) {
     canvas_.setSizeTwips(width, height);
-    if (resized) window_.resize(window_.sizeHint());
+    window_.adjustSize();
+    const QScreen* screen = window_.screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window_.size();
+    const int left = area.left() + std::max(0, (area.width() - size.width()) / 2);
+    const int top = area.top() + std::max(0, (area.height() - size.height()) / 2);
+    window_.move(left, top);
 }
 
 void QtWindow::setEnlargement(int percent) {

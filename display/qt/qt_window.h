@@ -1,12 +1,16 @@
-// The main window as the game sees it: its top in twips, its placement, its
-// background colour, its enlargement and the end of the program.
+// The main window as the game sees it: its placement, its background colour,
+// its enlargement and the end of the program.
 //
-// Placing the window moves it (positions on the desktop are never enlarged)
-// and sets the client area under the menu bar to the given width and height.
-// The background colour paints the whole canvas. A new enlargement gives the
-// window the natural size of its client area at that enlargement (a maximised
-// window returns to normal first). Ending the program is left to the owner (a
-// callback), which closes the window and leaves the event loop.
+// Placing the window sizes the canvas under the menu bar (the client area) and
+// puts the window in the middle of the screen's available area. The window
+// manager adds its frame (title bar, buttons) around the client area only
+// after the window is shown, and Qt does not always learn that frame's size,
+// so the place is chosen without it: centred, the frame has room on every side
+// of any screen larger than the window. The background colour paints the whole
+// canvas. A new enlargement gives the window the natural size of its client
+// area at that enlargement (a maximised window returns to normal first).
+// Ending the program is left to the owner (a callback), which closes the
+// window and leaves the event loop.
 #pragma once
 
 #include <functional>
@@ -24,8 +28,7 @@ public:
     QtWindow(QWidget& window, CanvasWidget& canvas, std::function<void()> quit);
 
     std::int32_t handle() const override;
-    double top() const override;
-    void place(double left, double top, double width, double height) override;
+    void place(double width, double height) override;
     void setBackgroundColour(int colour) override;
     void setEnlargement(int percent) override;
     void quit() override;

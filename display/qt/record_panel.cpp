@@ -8,6 +8,7 @@
 // twips position through the window's scale, again whenever the scale changes.
 #include "display/qt/record_panel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -62,6 +63,7 @@ bool driveReady(const QString& path) {
 }  // namespace
 
 struct RecordPanelWidgets::Impl {
+    QWidget* owner = nullptr;   // the canvas the controls lie on
     Dialogs& dialogs;
     TwipsScale scale;
     std::vector<std::pair<QWidget*, Place>> placed;
@@ -158,6 +160,13 @@ struct RecordPanelWidgets::Impl {
         driveIndex = best;
     }
 
+    // A control that is hidden while it has the focus hands the focus back to
+    // the board, so that Escape and the keyboard reach the game again.
+    void returnFocus() {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || (focus != owner && focus->parentWidget() == owner && focus->isHidden())) owner->setFocus();
+    }
+
     void fillDrives() {
         const QString home = QDir::homePath();
         drive1->addItem(home, home);
@@ -170,6 +179,7 @@ struct RecordPanelWidgets::Impl {
 
 RecordPanelWidgets::RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, const TwipsScale& scale)
     : d(new Impl(dialogs, scale)) {
+    d->owner = parent;
     d->drive1 = new QComboBox(parent);
     d->place(d->drive1, DRIVE1, "Drive1");
     d->dir1 = new QListWidget(parent);
@@ -218,6 +228,7 @@ void RecordPanelWidgets::setListsVisible(bool drives, bool folders, bool files) 
     d->file1->setVisible(files);
     for (QWidget* w : {static_cast<QWidget*>(d->drive1), static_cast<QWidget*>(d->dir1), static_cast<QWidget*>(d->file1)})
         if (!w->isHidden()) w->raise();
+    d->returnFocus();
 }
 
 void RecordPanelWidgets::setTextGroupVisible(bool visible) {
@@ -226,7 +237,10 @@ void RecordPanelWidgets::setTextGroupVisible(bool visible) {
         d->texts[i]->setVisible(visible);
     }
     d->command1->setVisible(visible);
-    if (!visible) return;
+    if (!visible) {
+        d->returnFocus();
+        return;
+    }
     for (int i = 0; i < 4; ++i) {
         d->labels[i]->raise();
         d->texts[i]->raise();

@@ -113,13 +113,17 @@ public:
 
 class FakeWindow : public Window {
 public:
-    double windowTop = 0;
+    double clientWidth = 0, clientHeight = 0;
+    int places = 0;
     int quits = 0;
     int background = -1;
     std::vector<int> enlargements;   // every enlargement set, in order
     std::int32_t handle() const override { return 42; }
-    double top() const override { return windowTop; }
-    void place(double, double top, double, double) override { windowTop = top; }
+    void place(double width, double height) override {
+        clientWidth = width;
+        clientHeight = height;
+        ++places;
+    }
     void setBackgroundColour(int colour) override { background = colour; }
     void setEnlargement(int percent) override { enlargements.push_back(percent); }
     void quit() override { ++quits; }

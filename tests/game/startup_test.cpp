@@ -40,7 +40,9 @@ TEST(StartUp, StateAfterStartUp) {
     EXPECT_TRUE(h.menu.isChecked("LEVEL3"));
     EXPECT_TRUE(h.menu.isChecked("BGM"));
     EXPECT_FALSE(h.menu.isChecked("SIDOU"));
-    EXPECT_EQ(h.window.top(), -60);
+    EXPECT_EQ(h.window.places, 1);
+    EXPECT_EQ(h.window.clientWidth, 9000);
+    EXPECT_EQ(h.window.clientHeight, 8000);
     EXPECT_EQ(h.window.background, COLOUR_GREEN);
 }
 
