@@ -18,7 +18,8 @@ const BackgroundChoice& choiceOf(int code) {
 
 // Choosing a background: a newly chosen one is checked and used; the file is
 // rewritten and the whole screen redrawn even when it was already chosen, with
-// every status text that was on screen drawn again on the new background.
+// every status text that was on screen (and a hint) drawn again on the new
+// background.
 void chooseBackground(Form1& form, int code) {
     const BackgroundChoice& choice = choiceOf(code);
     if (!form.io.menu->isChecked(choice.item)) {
@@ -27,8 +28,10 @@ void chooseBackground(Form1& form, int code) {
     }
     form.書込_環境設定ファイル();
     const ShownTexts onScreen = form.display.shown;
+    const bool hintShown = form.display.hintShown;
     form.画面_再描画();
     form.描画_状態表示(onScreen);
+    if (hintShown) form.描画_ヒント();
 }
 
 }  // namespace

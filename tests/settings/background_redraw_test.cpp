@@ -32,6 +32,14 @@ const ScreenState kStates[] = {
          h->AFTER_Click();
      },
      {"対局", "太郎", "花子", "手目", "７", "四"}},
+    {"two humans, the upper player to move",
+     [](Harness& h) {
+         h->START_Click();
+         clickCell(h, 7, 7);
+         clickCell(h, 7, 6);
+     },
+     {"後手の番", "手目"}},
+    {"a hint on the player's turn", [](Harness& h) { h->SENTE_Click(); h->HINT_Click(); }, {"ヒント"}},
     {"two handicap grades", [](Harness& h) { h->LBEL_UP_Click(); h->LBEL_UP_Click(); }, {"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級"}},
 };
 
