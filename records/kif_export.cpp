@@ -14,6 +14,7 @@
 
 #include "game/Form1.h"
 #include "records/kif_format.h"
+#include "records/panel_save.h"
 
 namespace zelkora {
 
@@ -45,7 +46,8 @@ void Form1::書込_KIFファイル() {
         io.dialogs->message("ﾌｧｲﾙ名が入力されていません", "  ");
         return;
     }
-    const int n = flags.recordMode == 1 ? moves.replay : moves.count;
+    // A game that has ended is written whole until the next game starts, like 書込.
+    const int n = moves.finished > 0 ? moves.finished : flags.recordMode == 1 ? moves.replay : moves.count;
     if (n < 1) {
         io.dialogs->message("保存するデータがありません", "棋譜保存");
         return;
@@ -62,16 +64,8 @@ void Form1::書込_KIFファイル() {
     game.upperMated = turn.gameMode != MODE_MAN && upperMatedAfter(game.moves);
 
     if (!endsWith(fileName, ".kif") && !endsWith(fileName, ".kifu")) fileName += ".kif";
-    const std::string path = io.panel->folder() + "/" + fileName;
-    if (!io.files->writeAll(path, encodeKif(game, kifEncodingOf(fileName)))) {
-        io.dialogs->message("棋譜ﾌｧｲﾙを作成できません\r" + path, "棋譜保存");
-        return;
-    }
-
+    if (!writePanelFile(*this, fileName, encodeKif(game, kifEncodingOf(fileName)))) return;
     display.kifPanel = false;
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
-    io.panel->refreshFiles();
     io.dialogs->message("KIFで書き出しました", "  ");
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/Form1.h"
+#include "records/panel_save.h"
 #include "records/record_format.h"
 
 namespace zelkora {
@@ -73,17 +74,8 @@ void Form1::Command1_Click() {
     const std::vector<std::uint8_t> bytes =
         writeRecord(io.panel->text(FIELD_GAME), upperName, lowerName, moves, toSave);
 
-    // A folder separator in the name would save outside the chosen folder.
-    const std::string path = io.panel->folder() + "/" + fileName + EXTENSION;
-    if (fileName.find('/') != std::string::npos || !io.files->writeAll(path, bytes)) {
-        io.dialogs->message("棋譜ﾌｧｲﾙを作成できません\r" + path, "棋譜保存");
-        return;
-    }
-
+    if (!writePanelFile(*this, fileName + EXTENSION, bytes)) return;
     moves.unsaved = false;
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
-    io.panel->refreshFiles();
     io.dialogs->message("棋譜を書き込みました", "  ");
 }
 

@@ -175,5 +175,20 @@ TEST_F(KifExportTest, LoadedRecordIsWrittenWholeAndRefusalsAreThoseOfWrite) {
     EXPECT_FALSE(h->display.kifPanel);
 }
 
+TEST_F(KifExportTest, ANameWithAFolderSeparatorIsRefusedAndTheExportStaysOpen) {
+    exportAs("../g.kif");
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].text, "棋譜ﾌｧｲﾙを作成できません\r./../g.kif");
+    EXPECT_FALSE(h.files.exists("./../g.kif"));
+    EXPECT_TRUE(h->display.kifPanel);
+}
+
+TEST_F(KifExportTest, AFinishedGameIsWrittenWholeLikeWrite) {
+    h->moves.finished = h->moves.count;
+    h->moves.count = 0;
+    exportAs("g.kifu");
+    EXPECT_NE(h.files.get("./g.kifu").find("   9 ５一馬(73)"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace zelkora::testing
