@@ -63,6 +63,10 @@ bool attacked(const Position& p, int sq, int by) {
         if (c != OFF && owns(by, c) && (movesOf(c).slideMask >> back & 1)) return true;
     }
     const int f = by == UPPER ? 1 : -1;
+    // A knight attacks from two rows behind the square; from the edge rows
+    // that row lies beyond the one-square border, so there is none to look at.
+    const int knightRow = rowOf(sq) - 2 * f;
+    if (knightRow < 1 || knightRow > 9) return false;
     const int knight = by == UPPER ? KNIGHT : -KNIGHT;
     return b[sq + 11 - 2 * f] == knight || b[sq - 11 - 2 * f] == knight;
 }

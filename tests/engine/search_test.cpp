@@ -7,6 +7,7 @@
 
 #include "computer/engine_bridge.h"
 #include "engine/evaluate.h"
+#include "engine/movegen.h"
 #include "engine/search.h"
 #include "game/sfen.h"
 
@@ -20,6 +21,24 @@ Position fromSfen(const char* sfen) {
     std::string error;
     EXPECT_TRUE(parseSfen(sfen, parsed, error)) << error;
     return toEngine(parsed.board, parsed.hands, !parsed.lowerToMove);
+}
+
+// Kings in the corners: a knight's attack is looked for two rows behind the
+// square, which from an edge row lies beyond the board's border.
+TEST(Attacked, KnightsAtTheEdgeRows) {
+    struct Case { const char* sfen; int x, y, by; bool expected; };
+    const Case cases[] = {
+        {"k8/9/9/9/9/9/9/9/8K w -", 1, 1, engine::LOWER, false},
+        {"k8/9/1N7/9/9/9/9/9/8K w -", 1, 1, engine::LOWER, true},
+        {"8k/9/9/9/9/9/9/9/K8 w -", 1, 9, engine::UPPER, false},
+        {"8k/9/9/9/9/9/1n7/9/K8 w -", 1, 9, engine::UPPER, true},
+        {"8k/9/9/9/9/9/9/9/K8 w -", 9, 1, engine::LOWER, false},
+        {"k8/9/9/9/9/9/9/9/8K w -", 9, 9, engine::UPPER, false},
+    };
+    for (const Case& c : cases) {
+        const Position p = fromSfen(c.sfen);
+        EXPECT_EQ(engine::attacked(p, engine::square(c.x, c.y), c.by), c.expected) << c.sfen;
+    }
 }
 
 engine::SearchLimits budget(std::uint64_t nodes) {
