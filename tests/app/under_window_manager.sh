@@ -22,17 +22,21 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-# Wait for the server, then for the window manager to own the screen.
+# Wait until the server answers, then for the window manager to own the
+# screen. On a busy machine openbox can give up while the server is still
+# starting: it is started again while it is not running (30 s in all).
 tries=0
-until [ -e /tmp/.X11-unix/X$display ]; do
-    tries=$((tries + 1)); [ $tries -gt 100 ] && { echo "Xvfb did not start"; exit 1; }
+until DISPLAY=:$display xprop -root >/dev/null 2>&1; do
+    tries=$((tries + 1)); [ $tries -gt 300 ] && { echo "Xvfb did not start"; exit 1; }
     sleep 0.1
 done
-DISPLAY=:$display openbox >/dev/null 2>&1 &
-openbox_pid=$!
 tries=0
 until DISPLAY=:$display xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_FRAME_EXTENTS; do
-    tries=$((tries + 1)); [ $tries -gt 100 ] && { echo "openbox did not start"; exit 1; }
+    if [ -z "$openbox_pid" ] || ! kill -0 "$openbox_pid" 2>/dev/null; then
+        DISPLAY=:$display openbox >/dev/null 2>&1 &
+        openbox_pid=$!
+    fi
+    tries=$((tries + 1)); [ $tries -gt 300 ] && { echo "openbox did not start"; exit 1; }
     sleep 0.1
 done
 # The check window appears before openbox has finished starting.
