@@ -116,7 +116,7 @@ void MainWindow::buildMenu() {
     };
     std::map<std::string, QMenu*> menus;
     for (const auto& item : table) {
-        const QString caption = QString::fromUtf8(item.caption);
+        const QString caption = QString::fromStdString(textIn(Language::Japanese, item.caption));
         QMenu* parent = item.parent ? menus.at(item.parent) : nullptr;
         QAction* action;
         if (hasEntries(item.name)) {

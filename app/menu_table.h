@@ -15,7 +15,7 @@ namespace zelkora {
 
 struct MenuItem {
     const char* name;            // also the QAction's objectName
-    const char* caption;
+    Text caption;                // its caption in the table of texts
     const char* parent;          // nullptr: on the menu bar
     void (Form1::*handler)();    // nullptr: nothing runs
     bool checked;                // check mark when the window is created

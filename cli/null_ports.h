@@ -13,6 +13,7 @@ public:
     void setFont(double, bool, int) override {}
     void drawText(double, double, const std::string&) override {}
     void refresh() override {}
+    void setPieceSet(PieceSet) override {}
 };
 
 class NullDialogs : public Dialogs {
@@ -65,6 +66,7 @@ public:
     void place(double, double) override {}
     void setBackgroundColour(int) override {}
     void setEnlargement(int) override {}
+    void setLanguage(Language) override {}
     void quit() override {}
 };
 

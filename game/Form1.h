@@ -22,6 +22,7 @@
 
 #include "game/codes.h"
 #include "game/ports.h"
+#include "game/texts.h"
 
 namespace zelkora {
 
@@ -164,6 +165,8 @@ struct DisplayState {
     bool hintShown = false;                // a hint is outlined until the next click
     MoveRecord hint;                       // the move shown as the hint (board orientation)
     bool placed = false;                   // the window was placed (once, at the first start-up)
+    Language language = Language::Japanese;   // of every text the player reads
+    PieceSet pieces = PieceSet::Traditional;  // how the pieces are drawn
     ShownTexts shown;
 };
 
@@ -413,6 +416,21 @@ public:
     void BAIRITU_100_Click();
     void BAIRITU_150_Click();
     void BAIRITU_200_Click();
+
+    // ---- Language and piece set (settings/language.cpp) ----
+    // The text `id` in the chosen language, its places filled by `arguments`.
+    std::string 文言(Text id, std::initializer_list<std::string> arguments = {}) const;
+    // Checks the language in the menu, turns the window's texts and draws the
+    // status texts on screen again in it.
+    void 言語_設定(Language language);
+    // Checks the piece set in the menu and draws every piece again with it.
+    void 駒_設定(PieceSet set);
+    // Draws the whole screen again with every status text that was on it (and a hint).
+    void 画面_再描画_状態込み();
+    void NIHONGO_Click();
+    void ENGLISH_Click();
+    void KOMA_DENTOU_Click();
+    void KOMA_SHOSHIN_Click();
 };
 
 }  // namespace zelkora

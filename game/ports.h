@@ -27,6 +27,14 @@ enum class Picture : int {
     Count
 };
 
+// The language of every text the player reads. Japanese whatever the system's
+// locale until the player chooses otherwise.
+enum class Language : int { Japanese, English };
+
+// How the pieces are drawn: the traditional pieces, or the beginners' set that
+// also shows where each piece can step (dots) and slide (lines).
+enum class PieceSet : int { Traditional, Beginners };
+
 // A canvas that keeps what was drawn. Positions are twips from the top-left
 // corner of the client area and may be fractional.
 class Canvas {
@@ -43,6 +51,8 @@ public:
     virtual void drawText(double x, double y, const std::string& text) = 0;
     // Makes what was drawn so far visible at once (the window is blocked otherwise).
     virtual void refresh() = 0;
+    // The pictures of the pieces drawn from now on; what is on screen stays.
+    virtual void setPieceSet(PieceSet set) = 0;
 };
 
 enum class Buttons { Ok, YesNo };
@@ -118,6 +128,9 @@ public:
     // window takes the size of its client area at that enlargement; what is
     // drawn stays, drawn again at the new size.
     virtual void setEnlargement(int percent) = 0;
+    // Every text the window itself shows (menu captions, the record panel's
+    // labels, the standard buttons of message boxes) turns to this language.
+    virtual void setLanguage(Language language) = 0;
     virtual void quit() = 0;                                 // ends the program
 };
 

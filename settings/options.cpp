@@ -27,11 +27,7 @@ void chooseBackground(Form1& form, int code) {
         form.display.background = code;
     }
     form.書込_環境設定ファイル();
-    const ShownTexts onScreen = form.display.shown;
-    const bool hintShown = form.display.hintShown;
-    form.画面_再描画();
-    form.描画_状態表示(onScreen);
-    if (hintShown) form.描画_ヒント();
+    form.画面_再描画_状態込み();
 }
 
 }  // namespace

@@ -8,6 +8,9 @@
 // cannot be written the green background is used, and the player is told once
 // per run where the game tried to write, since the choice will not outlive the
 // run. Which folder holds the file is the platform's choice (Ports::places).
+// The language and the piece set follow on lines of their own ("言語=English",
+// "駒=初心者用"), each written only when it is not the default; the lines after
+// the first are recognised by their text, wherever they stand.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,6 +19,7 @@
 #include "game/sjis.h"
 #include "settings/background_table.h"
 #include "settings/enlargement_table.h"
+#include "settings/language_table.h"
 
 namespace zelkora {
 
@@ -28,11 +32,16 @@ constexpr std::size_t SETTINGS_LIMIT = 4096;
 const BackgroundChoice& green() { return BACKGROUNDS[0]; }
 
 // The bytes of a settings file holding the background `line` and, when the
-// window is enlarged, the enlargement's line.
-std::vector<std::uint8_t> fileBytes(const char* line, int percent) {
+// window is enlarged or the language or the pieces are not the defaults, a
+// line for each of them.
+std::vector<std::uint8_t> fileBytes(const char* line, int percent, const DisplayState& display) {
     std::string bytes = toShiftJis(line) + "\r\n";
     for (const EnlargementChoice& choice : ENLARGEMENTS)
         if (choice.percent == percent && percent != NORMAL_SIZE) bytes += toShiftJis(choice.line) + "\r\n";
+    for (const LanguageChoice& choice : LANGUAGES)
+        if (choice.language == display.language && choice.line) bytes += toShiftJis(choice.line) + "\r\n";
+    for (const PieceSetChoice& choice : PIECE_SETS)
+        if (choice.set == display.pieces && choice.line) bytes += toShiftJis(choice.line) + "\r\n";
     return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
@@ -51,11 +60,28 @@ std::string lineOf(const std::vector<std::uint8_t>& bytes, int index) {
     return line;
 }
 
-// The enlargement a second line names; 100% for any other line.
-int enlargementOf(const std::string& line) {
-    for (const EnlargementChoice& choice : ENLARGEMENTS)
-        if (line == toShiftJis(choice.line)) return choice.percent;
-    return NORMAL_SIZE;
+// The lines after the first hold at most these three choices.
+constexpr int CHOICE_LINES = 3;
+
+// What the lines after the first name; the defaults where no line names a choice.
+struct LaterLines {
+    int percent = NORMAL_SIZE;
+    Language language = Language::Japanese;
+    PieceSet pieces = PieceSet::Traditional;
+};
+
+LaterLines laterLinesOf(const std::vector<std::uint8_t>& bytes) {
+    LaterLines found;
+    for (int index = 1; index <= CHOICE_LINES; ++index) {
+        const std::string line = lineOf(bytes, index);
+        for (const EnlargementChoice& choice : ENLARGEMENTS)
+            if (line == toShiftJis(choice.line)) found.percent = choice.percent;
+        for (const LanguageChoice& choice : LANGUAGES)
+            if (choice.line && line == toShiftJis(choice.line)) found.language = choice.language;
+        for (const PieceSetChoice& choice : PIECE_SETS)
+            if (choice.line && line == toShiftJis(choice.line)) found.pieces = choice.set;
+    }
+    return found;
 }
 
 // The enlargement checked in the menu, read back like the background.
@@ -71,9 +97,8 @@ std::string settingsPath(const Form1& form) { return pathIn(form.io.places.setti
 void reportUnwritable(Form1& form, const std::string& path) {
     if (form.flags.settingsUnwritableShown) return;
     form.flags.settingsUnwritableShown = true;
-    form.io.dialogs->message("設定ファイルに書き込めません。\r" + path +
-                                 "\r背景画は緑を使い、選んだ背景画は次の起動まで残りません。",
-                             "環境設定", Buttons::Ok, Icon::Warning);
+    form.io.dialogs->message(form.文言(Text::SETTINGS_UNWRITABLE, {path}), form.文言(Text::TITLE_SETTINGS),
+                             Buttons::Ok, Icon::Warning);
 }
 
 }  // namespace
@@ -93,14 +118,19 @@ void Form1::読込_環境設定ファイル() {
                 break;
             }
         }
-        表示倍率_設定(enlargementOf(lineOf(bytes, 1)));
+        const LaterLines later = laterLinesOf(bytes);
+        表示倍率_設定(later.percent);
+        言語_設定(later.language);
+        駒_設定(later.pieces);
         return;
     }
     // No file, an empty one, one that cannot be read (a folder, a read error)
     // or a far too large one: replaced by the green
     // background. A folder that cannot be written leaves no file; the green
     // background is used all the same, and the player is told where.
-    if (!io.files->writeAll(path, fileBytes(green().line, NORMAL_SIZE))) reportUnwritable(*this, path);
+    言語_設定(Language::Japanese);
+    駒_設定(PieceSet::Traditional);
+    if (!io.files->writeAll(path, fileBytes(green().line, NORMAL_SIZE, display))) reportUnwritable(*this, path);
     チェック設定(green().code);
     描画_背景(green().code);
     display.background = green().code;
@@ -113,7 +143,7 @@ void Form1::書込_環境設定ファイル() {
     std::vector<std::uint8_t> bytes;
     for (const BackgroundChoice& choice : BACKGROUNDS) {
         if (io.menu->isChecked(choice.item)) {
-            bytes = fileBytes(choice.line, percent);
+            bytes = fileBytes(choice.line, percent, display);
             break;
         }
     }
@@ -123,7 +153,7 @@ void Form1::書込_環境設定ファイル() {
     // screen follows the menu: in a folder that cannot be written the game
     // plays on the green background rather than showing a choice the menu
     // and the next start would not know.
-    io.files->writeAll(path, fileBytes(green().line, percent));
+    io.files->writeAll(path, fileBytes(green().line, percent, display));
     reportUnwritable(*this, path);
     チェック設定(green().code);
     display.background = green().code;

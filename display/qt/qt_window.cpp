@@ -40,6 +40,10 @@ void QtWindow::setEnlargement(int percent) {
 
 void QtWindow::setBackgroundColour(int colour) { canvas_.canvas().fill(colour); }
 
+void QtWindow::setLanguage(Language language) {
+    if (onLanguage) onLanguage(language);
+}
+
 void QtWindow::quit() {
     if (quit_) quit_();
 }

@@ -31,7 +31,11 @@ public:
     void place(double width, double height) override;
     void setBackgroundColour(int colour) override;
     void setEnlargement(int percent) override;
+    void setLanguage(Language language) override;
     void quit() override;
+
+    // Told when the game chooses a language; the owner turns its texts.
+    std::function<void(Language)> onLanguage;
 
 private:
     QWidget& window_;

@@ -256,4 +256,8 @@ void RetainedCanvas::changed(const QRect& rect) {
     if (onChanged) onChanged(rect.intersected(image_.rect()));
 }
 
+// Pieces drawn from now on take the set's pictures; what is already on the
+// image stays as it was drawn.
+void RetainedCanvas::setPieceSet(PieceSet set) { pieceSet_ = set; }
+
 }  // namespace zelkora

@@ -42,6 +42,8 @@ public:
     void setFont(double points, bool bold, int colour) override;
     void drawText(double x, double y, const std::string& text) override;
     void refresh() override;
+    void setPieceSet(PieceSet set) override;
+    PieceSet pieceSet() const { return pieceSet_; }
 
     // Paints the whole image in a palette colour.
     void fill(int colour);
@@ -77,6 +79,7 @@ private:
     void redraw();
     QFont fontFor(double points, bool bold) const;
     void changed(const QRect& rect);
+    PieceSet pieceSet_ = PieceSet::Traditional;
 
     double widthTwips_, heightTwips_;
     TwipsScale scale_;

@@ -40,6 +40,8 @@ public:
     void setFont(double points, bool bold, int colour) override;
     void drawText(double x, double y, const std::string& text) override;
     void refresh() override;
+    void setPieceSet(PieceSet set) override { pieceSets.push_back(set); }
+    std::vector<PieceSet> pieceSets;   // every piece set chosen, in order
 
     void clear() { calls.clear(); }
     // Calls of one kind.
@@ -126,6 +128,8 @@ public:
     }
     void setBackgroundColour(int colour) override { background = colour; }
     void setEnlargement(int percent) override { enlargements.push_back(percent); }
+    std::vector<Language> languages;   // every language set, in order
+    void setLanguage(Language language) override { languages.push_back(language); }
     void quit() override { ++quits; }
 };
 

@@ -1,0 +1,221 @@
+// The table of every text the player reads. The Japanese column is the game's
+// original wording, byte for byte (half-width katakana stays half-width); the
+// English column says the same in about the same room, since each text is
+// drawn where the Japanese one stands.
+#include "game/texts.h"
+
+#include <array>
+
+namespace zelkora {
+
+namespace {
+
+using enum Text;
+
+constexpr TextEntry TEXTS[] = {
+    {MENU_TAIKYOKU, "対局", "Game"},
+    {MENU_MATCH_MAN, "対局(人間)", "Two players"},
+    {MENU_START, "スタート", "Start"},
+    {MENU_START2, "対局(COM)", "Against the computer"},
+    {MENU_SENTE, "先手", "Move first"},
+    {MENU_GOTE, "後手", "Move second"},
+    {MENU_LEVEL, "COM対局ﾚﾍﾞﾙ", "Computer level"},
+    {MENU_LEVEL1, "LEVEL1", "Level 1"},
+    {MENU_LEVEL2, "LEVEL2", "Level 2"},
+    {MENU_LEVEL3, "LEVEL3", "Level 3"},
+    {MENU_LEVEL4, "LEVEL4", "Level 4"},
+    {MENU_LEVEL5, "LEVEL5", "Level 5"},
+    {MENU_OWARI, "終わり", "Quit"},
+    {MENU_STOP, "局面", "Position"},
+    {MENU_CANCEL, "最初", "Start over"},
+    {MENU_REVERSE, "反転", "Turn board"},
+    {MENU_MATTA, "待った", "Take back"},
+    {MENU_HINT, "ヒント", "Hint"},
+    {MENU_REPLAY, "戻", "Back"},
+    {MENU_AFTER, "進", "Forward"},
+    {MENU_LBEL_UP, "△", "△"},
+    {MENU_LEBEL_DOWN, "▽", "▽"},
+    {MENU_KIFU, "棋譜", "Record"},
+    {MENU_KIFU_READ, "読込", "Open"},
+    {MENU_KIFU_WRITE, "書込", "Save"},
+    {MENU_KIFU_KIF, "KIF書出", "Export KIF"},
+    {MENU_OPTION, "ｵﾌﾟｼｮﾝ", "Options"},
+    {MENU_HAIKEI_GA, "背景画", "Background"},
+    {MENU_MIDORI, "緑", "Green"},
+    {MENU_TATAMI, "畳", "Tatami"},
+    {MENU_TAKE, "竹", "Bamboo"},
+    {MENU_UCHU, "宇宙", "Space"},
+    {MENU_RENGA, "煉瓦", "Brick"},
+    {MENU_HYOUJI_BAIRITU, "表示倍率", "Zoom"},
+    {MENU_BAIRITU_100, "100%", "100%"},
+    {MENU_BAIRITU_150, "150%", "150%"},
+    {MENU_BAIRITU_200, "200%", "200%"},
+    // Both captions stay bilingual, so either reader finds the way back.
+    {MENU_GENGO, "言語 / Language", "言語 / Language"},
+    {MENU_NIHONGO, "日本語", "日本語"},
+    {MENU_ENGLISH, "English", "English"},
+    {MENU_KOMA, "駒 / Pieces", "駒 / Pieces"},
+    {MENU_KOMA_DENTOU, "伝統の駒", "Traditional"},
+    {MENU_KOMA_SHOSHIN, "初心者用の駒", "Beginners' pieces"},
+    {MENU_SIDOU, "移動指導", "Show moves"},
+    {MENU_BGM, "BGM", "Music"},
+    {MENU_VER, "その他", "About"},
+
+    {PANEL_FILE_NAME, "ﾌｧｲﾙ名 ：", "File name:"},
+    {PANEL_GAME_NAME, "対 局 名：", "Game:"},
+    {PANEL_FIRST_PLAYER, "先    手 ：", "Sente:"},
+    {PANEL_SECOND_PLAYER, "後    手 ：", "Gote:"},
+    {PANEL_RETURN, "RETURN", "RETURN"},
+    {DEVICE_NOT_READY, "ﾃﾞﾊﾞｲｽが準備できていません", "The device is not ready"},
+    {TITLE_ERROR, "ｴﾗｰ", "Error"},
+    {WINDOW_TITLE, "Zelkora", "Zelkora"},
+
+    {FIRST_PLAYER_TO_MOVE, "先手の番です", "Sente moves first"},
+    {YOUR_TURN, "あなたの番です", "Your move"},
+    {QUIT_QUESTION, "保存していない対局があります\r終了しますか？", "This game has not been saved.\rQuit anyway?"},
+    {TITLE_QUIT, "終わり", "Quit"},
+    {WIN_COMPUTER, "コンピュータの勝ちです", "The computer wins"},
+    {WIN_YOU, "あなたの勝ちです", "You win"},
+    {WIN_SENTE, "先手の勝ちです", "Sente wins"},
+    {WIN_GOTE, "後手の勝ちです", "Gote wins"},
+    {TITLE_END, "終了", "Game over"},
+    {CONTINUE_QUESTION, "続けますか？", "Play again?"},
+    {TITLE_NEW_GAME, "再ゲーム", "New game"},
+    {TITLE_RECORD, "棋譜", "Record"},
+    {START_WITH_MENU, "「対局」で始めて下さい", "Start a game from the menu \"Game\""},
+    {TITLE_START, "開始", "Start"},
+    {RESUME_QUESTION, "OKですか？", "Ready?"},
+    {TITLE_RESUME, "再開", "Resume"},
+    {RIGHT_CLICK_TO_PROMOTE, "マウスの右をクリックして下さい", "Click with the right mouse button"},
+    {TITLE_PROMOTE, "成り", "Promotion"},
+    {MUST_CAPTURE, "取れる駒は取らな\r\rければなりません", "A piece that can be taken\r\rmust be taken"},
+    {MUST_TAKE_STRONGEST, "取れる駒のうち、強い駒\r\rを取らなければなりません",
+     "Of the pieces that can be taken,\r\rthe strongest must be taken"},
+    {TITLE_RULE, "ルール", "Rule"},
+    {LIST_FULL, "これ以上指せません", "No more moves can be played"},
+    {TITLE_MOVES, "手順", "Moves"},
+
+    {SOUND_NO_DEVICE, "Direct Soundインターフェースが作成できません。", "The sound device cannot be opened."},
+    {SOUND_UNREADABLE, "ファイル {1} を読み込めません。", "Cannot read the file {1}."},
+    {SOUND_EMPTY, "ファイル {1} にデータがありません。", "The file {1} holds no sound."},
+
+    {THINKING, "思考中", "Thinking…"},
+    {COMPUTER_HAS_NO_MOVE, "コンピュータは指す手がありません", "The computer has no move left"},
+    {MATE_CALL, "よし！!", "Got you!"},
+    {TITLE_MATE, "詰め ?", "Mate ?"},
+    {CHECK, "   ** 王手 **", "   ** Check **"},
+    {HINT, "ヒント", "Hint"},
+    {NOT_YOUR_TURN, "あなたの番ではありません", "It is not your move"},
+    {TITLE_HINT, "ヒント", "Hint"},
+    {NO_MOVE_TO_HINT, "指せる手がありません", "There is no move to play"},
+    {SENTE_TO_MOVE, "先手の番", "Sente"},
+    {GOTE_TO_MOVE, "後手の番", "Gote"},
+    {LEVEL_LABEL, "LEVEL", "LEVEL"},
+
+    {RECORD_END, "終わり", "End of the record"},
+    {TITLE_FORWARD, "進む", "Forward"},
+    {CANNOT_DO, "できません", "Not possible"},
+    {TITLE_BACK, "戻る", "Back"},
+    {ENTRY_EMPTY_HAND, "棋譜の{1}手目の持駒がありません", "Move {1} of the record drops a piece not in hand"},
+    {ENTRY_MISMATCH, "棋譜の{1}手目は盤面と合いません", "Move {1} of the record does not fit the board"},
+    {ENTRY_OFF_BOARD, "棋譜の{1}手目は盤の外を指しています", "Move {1} of the record points off the board"},
+    {NOT_IN_RECORD_MODE, "棋譜ﾓｰﾄﾞではできません", "Not possible while a record is stepped through"},
+    {TITLE_REVERSE, "反転", "Turn board"},
+    {NOT_DURING_GAME, "対局中ではできません", "No game is being played"},
+    {NOTHING_TO_TAKE_BACK, "戻せる手がありません", "There is no move to take back"},
+    {TITLE_TAKE_BACK, "待った", "Take back"},
+
+    {NO_WRITE_AFTER_REVERSE, "反転後は書き込みできません", "Cannot save after turning the board"},
+    {TITLE_RECORD_WRITE, "棋譜書込", "Save record"},
+    {NO_WRITE_AFTER_HANDICAP, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "Cannot save after setting a handicap"},
+    {NO_FILE_NAME, "ﾌｧｲﾙ名が入力されていません", "No file name was entered"},
+    {NOTHING_TO_SAVE, "保存するデータがありません", "There is nothing to save"},
+    {TITLE_RECORD_SAVE, "棋譜保存", "Save record"},
+    {RECORD_WRITTEN, "棋譜を書き込みました", "The record was saved"},
+    {RECORD_UNREADABLE, "棋譜ﾌｧｲﾙを開けません\r{1}", "Cannot open the record file\r{1}"},
+    {RECORD_TOO_LARGE, "棋譜ﾌｧｲﾙとしては大きすぎます\r{1}", "Too large for a record file\r{1}"},
+    {TITLE_RECORD_READ, "棋譜読込", "Open record"},
+    {NOT_A_RECORD, "棋譜ﾌｧｲﾙではありません", "This is not a record file"},
+    {RECORD_READ, " 読み込みました", " The record was read"},
+    {RECORD_TOO_LONG, "棋譜ﾌｧｲﾙが{1}手を超えています\r{2}手目からは読み込みません",
+     "The record holds more than {1} moves\rMoves from {2} on are not read"},
+    {UNUSABLE_MOVES, "使えない手があります：{1}行目", "An unusable move: line {1}"},
+    {UNUSABLE_MOVES_MORE, "ほか{1}手", " and {1} more"},
+    {UNUSABLE_MOVES_STOP, "\r'進 'はその手の前で止まります", "\r'Forward' stops before it"},
+    {STEP_RECORD, "棋譜を '進 'で進めて下さい", "Step through the record with 'Forward'"},
+    {RECORD_NOT_CREATED, "棋譜ﾌｧｲﾙを作成できません\r{1}", "Cannot create the record file\r{1}"},
+    {KIF_WRITTEN, "KIFで書き出しました", "Exported as KIF"},
+
+    {SETTINGS_UNWRITABLE, "設定ファイルに書き込めません。\r{1}\r背景画は緑を使い、選んだ背景画は次の起動まで残りません。",
+     "Cannot write the settings file.\r{1}\rThe green background is used; the choices made are not kept for the "
+     "next start."},
+    {TITLE_SETTINGS, "環境設定", "Settings"},
+    {VERSION_TEXT,
+     "Zelkora  バージョン {1}\r\r"
+     "取れる駒は必ず取り、自分の玉を取られた方が勝ちになる「負け将棋」です。\r\r"
+     "作: Zelkora 開発チーム（絵と音もこのプログラムのために作りました）",
+     "Zelkora  version {1}\r\r"
+     "Shogi played to lose: a piece that can be taken must be taken, and the player whose king is taken wins.\r\r"
+     "By the Zelkora team (the pictures and sounds were made for this program too)"},
+    {TITLE_VERSION, "バージョン情報", "About Zelkora"},
+    {HANDICAP_DURING_GAME, "対局途中ではできません", "Not possible during a game"},
+    {HANDICAP_AFTER_REVERSE, "反転後ではできません", "Not possible after turning the board"},
+    {HANDICAP_RESET_FIRST, "局面→最初にして下さい", "Choose Position → Start over first"},
+    {TITLE_HANDICAP, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定", "Handicap"},
+    {GRADE_MEIJIN, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "Handicap: Meijin"},
+    {GRADE_8DAN, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "Handicap: 8-dan"},
+    {GRADE_7DAN, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "Handicap: 7-dan"},
+    {GRADE_6DAN, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "Handicap: 6-dan"},
+    {GRADE_5DAN, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "Handicap: 5-dan"},
+    {GRADE_4DAN, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "Handicap: 4-dan"},
+    {GRADE_3DAN, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "Handicap: 3-dan"},
+    {GRADE_2DAN, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "Handicap: 2-dan"},
+    {GRADE_1DAN, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "Handicap: 1-dan"},
+    {GRADE_1KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "Handicap: 1-kyu"},
+    {GRADE_2KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "Handicap: 2-kyu"},
+    {GRADE_3KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "Handicap: 3-kyu"},
+    {GRADE_4KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "Handicap: 4-kyu"},
+    {GRADE_5KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "Handicap: 5-kyu"},
+    {GRADE_6KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "Handicap: 6-kyu"},
+    {GRADE_7KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "Handicap: 7-kyu"},
+    {GRADE_8KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "Handicap: 8-kyu"},
+    {GRADE_9KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "Handicap: 9-kyu"},
+    {GRADE_10KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "Handicap: 10-kyu"},
+    {GRADE_11KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級", "Handicap: 11-kyu"},
+    {GRADE_12KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級", "Handicap: 12-kyu"},
+    {MOVE_NUMBER_SUFFIX, "手目", "moves"},
+};
+
+static_assert(std::size(TEXTS) == static_cast<std::size_t>(Text::Count), "one entry per text identifier");
+
+// The entries are written in the order of Text; checked once at compile time.
+constexpr bool inOrder() {
+    for (std::size_t i = 0; i < std::size(TEXTS); ++i)
+        if (static_cast<std::size_t>(TEXTS[i].id) != i) return false;
+    return true;
+}
+static_assert(inOrder(), "the table follows the order of Text");
+
+}  // namespace
+
+std::span<const TextEntry> textTable() { return TEXTS; }
+
+std::string textIn(Language language, Text id, std::initializer_list<std::string> arguments) {
+    const TextEntry& entry = TEXTS[static_cast<std::size_t>(id)];
+    const std::string pattern = language == Language::English ? entry.en : entry.ja;
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        // "{n}" with a single digit n names the n-th argument.
+        if (pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 2] == '}' && pattern[i + 1] >= '1' &&
+            pattern[i + 1] <= '9') {
+            const std::size_t n = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (n < arguments.size()) text += *(arguments.begin() + n);
+            i += 2;
+            continue;
+        }
+        text += pattern[i];
+    }
+    return text;
+}
+
+}  // namespace zelkora

@@ -1,0 +1,84 @@
+// Every text the player reads, by identifier, in Japanese and in English.
+//
+// The core never writes a user-visible text as a literal: it asks the table
+// for the identifier in the language chosen (Form1::文言). The window layer
+// builds its Qt translation from the same table at build time (the Japanese
+// text is the source, the English one its translation), so menu captions and
+// panel labels go through Qt's own translation mechanism with the same words.
+//
+// A text may hold the places "{1}", "{2}": they are filled in order by
+// textIn(language, id, arguments). "\r" breaks a line of a message box.
+#pragma once
+
+#include <initializer_list>
+#include <span>
+#include <string>
+
+#include "game/ports.h"
+
+namespace zelkora {
+
+enum class Text : int {
+    // Menu captions.
+    MENU_TAIKYOKU, MENU_MATCH_MAN, MENU_START, MENU_START2, MENU_SENTE, MENU_GOTE, MENU_LEVEL,
+    MENU_LEVEL1, MENU_LEVEL2, MENU_LEVEL3, MENU_LEVEL4, MENU_LEVEL5, MENU_OWARI,
+    MENU_STOP, MENU_CANCEL, MENU_REVERSE, MENU_MATTA, MENU_HINT,
+    MENU_REPLAY, MENU_AFTER, MENU_LBEL_UP, MENU_LEBEL_DOWN,
+    MENU_KIFU, MENU_KIFU_READ, MENU_KIFU_WRITE, MENU_KIFU_KIF,
+    MENU_OPTION, MENU_HAIKEI_GA, MENU_MIDORI, MENU_TATAMI, MENU_TAKE, MENU_UCHU, MENU_RENGA,
+    MENU_HYOUJI_BAIRITU, MENU_BAIRITU_100, MENU_BAIRITU_150, MENU_BAIRITU_200,
+    MENU_GENGO, MENU_NIHONGO, MENU_ENGLISH, MENU_KOMA, MENU_KOMA_DENTOU, MENU_KOMA_SHOSHIN,
+    MENU_SIDOU, MENU_BGM, MENU_VER,
+
+    // The record panel and the window's own boxes.
+    PANEL_FILE_NAME, PANEL_GAME_NAME, PANEL_FIRST_PLAYER, PANEL_SECOND_PLAYER, PANEL_RETURN,
+    DEVICE_NOT_READY, TITLE_ERROR, WINDOW_TITLE,
+
+    // Starting, ending and quitting.
+    FIRST_PLAYER_TO_MOVE, YOUR_TURN, QUIT_QUESTION, TITLE_QUIT, WIN_COMPUTER, WIN_YOU, WIN_SENTE, WIN_GOTE,
+    TITLE_END, CONTINUE_QUESTION, TITLE_NEW_GAME, TITLE_RECORD, START_WITH_MENU,
+    TITLE_START, RESUME_QUESTION, TITLE_RESUME, RIGHT_CLICK_TO_PROMOTE, TITLE_PROMOTE,
+    MUST_CAPTURE, MUST_TAKE_STRONGEST, TITLE_RULE, LIST_FULL, TITLE_MOVES,
+
+    // Sound.
+    SOUND_NO_DEVICE, SOUND_UNREADABLE, SOUND_EMPTY,
+
+    // The computer, the hint and whose turn.
+    THINKING, COMPUTER_HAS_NO_MOVE, MATE_CALL, TITLE_MATE, CHECK, HINT, NOT_YOUR_TURN, TITLE_HINT,
+    NO_MOVE_TO_HINT, SENTE_TO_MOVE, GOTE_TO_MOVE, LEVEL_LABEL,
+
+    // Stepping through the record and taking back.
+    RECORD_END, TITLE_FORWARD, CANNOT_DO, TITLE_BACK, ENTRY_EMPTY_HAND, ENTRY_MISMATCH, ENTRY_OFF_BOARD,
+    NOT_IN_RECORD_MODE, TITLE_REVERSE, NOT_DURING_GAME, NOTHING_TO_TAKE_BACK, TITLE_TAKE_BACK,
+
+    // Reading and writing records.
+    NO_WRITE_AFTER_REVERSE, TITLE_RECORD_WRITE, NO_WRITE_AFTER_HANDICAP, NO_FILE_NAME, NOTHING_TO_SAVE,
+    TITLE_RECORD_SAVE, RECORD_WRITTEN, RECORD_UNREADABLE, RECORD_TOO_LARGE, TITLE_RECORD_READ,
+    NOT_A_RECORD, RECORD_READ, RECORD_TOO_LONG, UNUSABLE_MOVES, UNUSABLE_MOVES_MORE, UNUSABLE_MOVES_STOP,
+    STEP_RECORD, RECORD_NOT_CREATED, KIF_WRITTEN,
+
+    // Settings, the version box and the handicap.
+    SETTINGS_UNWRITABLE, TITLE_SETTINGS, VERSION_TEXT, TITLE_VERSION,
+    HANDICAP_DURING_GAME, HANDICAP_AFTER_REVERSE, HANDICAP_RESET_FIRST,
+    TITLE_HANDICAP,
+    GRADE_MEIJIN, GRADE_8DAN, GRADE_7DAN, GRADE_6DAN, GRADE_5DAN, GRADE_4DAN, GRADE_3DAN, GRADE_2DAN,
+    GRADE_1DAN, GRADE_1KYU, GRADE_2KYU, GRADE_3KYU, GRADE_4KYU, GRADE_5KYU, GRADE_6KYU, GRADE_7KYU,
+    GRADE_8KYU, GRADE_9KYU, GRADE_10KYU, GRADE_11KYU, GRADE_12KYU,
+    MOVE_NUMBER_SUFFIX,
+
+    Count
+};
+
+struct TextEntry {
+    Text id;
+    const char* ja;   // the text as the Japanese game shows it
+    const char* en;   // the same in English
+};
+
+// Every entry, in the order of Text.
+std::span<const TextEntry> textTable();
+
+// The text in `language`, with "{1}", "{2}", ... replaced by the arguments in order.
+std::string textIn(Language language, Text id, std::initializer_list<std::string> arguments = {});
+
+}  // namespace zelkora

@@ -1,0 +1,33 @@
+// The languages and piece sets the options menu offers ("言語 / Language",
+// "駒 / Pieces"): the menu item, the choice, and the line of the settings file
+// that remembers it. The first of each is the default and has no line, so the
+// file of a player who keeps the defaults does not change.
+#pragma once
+
+#include "game/ports.h"
+
+namespace zelkora {
+
+struct LanguageChoice {
+    const char* item;
+    Language language;
+    const char* line;   // nullptr: the default, not written
+};
+
+inline constexpr LanguageChoice LANGUAGES[] = {
+    {"NIHONGO", Language::Japanese, nullptr},
+    {"ENGLISH", Language::English, "言語=English"},
+};
+
+struct PieceSetChoice {
+    const char* item;
+    PieceSet set;
+    const char* line;   // nullptr: the default, not written
+};
+
+inline constexpr PieceSetChoice PIECE_SETS[] = {
+    {"KOMA_DENTOU", PieceSet::Traditional, nullptr},
+    {"KOMA_SHOSHIN", PieceSet::Beginners, "駒=初心者用"},
+};
+
+}  // namespace zelkora
