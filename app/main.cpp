@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     // application id (a copy in its build folder finds no icon and shows none).
     QGuiApplication::setDesktopFileName(QString::fromUtf8(zelkora::APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QString::fromUtf8(zelkora::APP_ID)));
-    zelkora::installQtTranslations(app);
+    zelkora::useLanguage(zelkora::Language::Japanese);
     if (screenshots) return zelkora::runScreenshots(QString::fromLocal8Bit(argv[2]), ratioTwo);
     if (report) return zelkora::runStartupReport();
     zelkora::MainWindow window(zelkora::FileLayout::ofProgram(QCoreApplication::applicationDirPath()));

@@ -14,12 +14,14 @@
 #include <QMenuBar>
 
 #include "app/menu_table.h"
+#include "app/translations.h"
 #include "display/qt/canvas_widget.h"
 #include "display/qt/qt_dialogs.h"
 #include "display/qt/qt_menu.h"
 #include "display/qt/qt_window.h"
 #include "display/qt/record_panel.h"
 #include "display/qt/steady_clock.h"
+#include "display/qt/window_texts.h"
 #include "platform/disk_files.h"
 #include "sound/loader.h"
 
@@ -35,7 +37,7 @@ MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, QWidget* parent)
 
 MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* clock, QWidget* parent)
     : QMainWindow(parent), layout_(fileLayout) {
-    setWindowTitle(QStringLiteral("Zelkora"));
+    setWindowTitle(windowText(Text::WINDOW_TITLE));
     canvas_ = new CanvasWidget(CLIENT_WIDTH, CLIENT_HEIGHT, TwipsScale(), this);
     setCentralWidget(canvas_);
 
@@ -79,6 +81,12 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
         if (!form_->display.ended) form_->Form_KeyPress(ESCAPE);
     };
 
+    // Start-up chooses the language from the settings; so does the menu later.
+    window_->onLanguage = [this](Language language) {
+        useLanguage(language);
+        retranslate();
+    };
+
     buildMenu();
     resize(sizeHint());
     canvas_->setFocus();
@@ -116,7 +124,7 @@ void MainWindow::buildMenu() {
     };
     std::map<std::string, QMenu*> menus;
     for (const auto& item : table) {
-        const QString caption = QString::fromStdString(textIn(Language::Japanese, item.caption));
+        const QString caption = windowText(item.caption);
         QMenu* parent = item.parent ? menus.at(item.parent) : nullptr;
         QAction* action;
         if (hasEntries(item.name)) {
@@ -141,7 +149,16 @@ void MainWindow::buildMenu() {
             action->setChecked(true);
         }
         menu_->add(item.name, action);
+        captions_.emplace_back(action, item.caption);
     }
+}
+
+// The texts of the translators installed now; the menu items keep their
+// actions, marks and shortcuts.
+void MainWindow::retranslate() {
+    setWindowTitle(windowText(Text::WINDOW_TITLE));
+    for (const auto& [action, caption] : captions_) action->setText(windowText(caption));
+    panel_->retranslate();
 }
 
 void MainWindow::run(void (Form1::*handler)()) {

@@ -11,7 +11,10 @@
 // and the record panel and the message boxes follow the canvas's enlargement.
 // Mouse presses on the canvas go to Form_MouseDown, Escape typed while the
 // canvas has the focus to Form_KeyPress, and closing the window runs
-// Form_Unload unless the game has already ended the program.
+// Form_Unload unless the game has already ended the program. When the game
+// chooses a language (at start-up from the settings, or from the menu), the
+// window installs that language's translators and sets its menu captions,
+// panel labels and title again; Qt's standard buttons follow.
 //
 // Tests and scripted runs may pass their own Dialogs (to answer boxes without
 // showing them) and Clock; everything else is real.
@@ -19,6 +22,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -70,6 +75,8 @@ protected:
 
 private:
     void buildMenu();
+    // Menu captions, panel labels and title again in the language chosen.
+    void retranslate();
     void run(void (Form1::*handler)());
     void quitProgram();
 
@@ -83,6 +90,7 @@ private:
     std::unique_ptr<QtWindow> window_;
     std::unique_ptr<RecordPanelWidgets> panel_;
     std::unique_ptr<Form1> form_;
+    std::vector<std::pair<QAction*, Text>> captions_;   // every menu item with its caption
 };
 
 }  // namespace zelkora

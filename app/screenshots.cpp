@@ -54,6 +54,20 @@ void computerGame(MainWindow& w) {
     for (const auto& [c, r] : {std::pair{3, 7}, {3, 6}, {2, 8}, {7, 3}}) click(w, c, r);
 }
 
+// The window turned to English as the menu does, without writing the choice
+// to the settings file.
+void english(MainWindow& w) {
+    w.form().言語_設定(Language::English);
+    w.form().画面_再描画_状態込み();
+}
+
+// "棋譜" → "書込" with the four fields filled in.
+void recordPanel(MainWindow& w, const std::pair<const char*, const char*> (&fields)[4]) {
+    w.menuAction("KIFU_WRITE")->trigger();
+    for (const auto& [name, text] : fields)
+        if (auto* edit = qobject_cast<QLineEdit*>(w.recordPanel().control(name))) edit->setText(QString::fromUtf8(text));
+}
+
 // One row per picture: its name and how to get there from a fresh window.
 const std::vector<ScreenshotScenario> SCENARIOS = {
     // The window as a player first sees it: initial position, empty stands,
@@ -140,12 +154,22 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
     // labelled fields filled in Japanese and "RETURN".
     {"panel",
      [](MainWindow& w) {
-         w.menuAction("KIFU_WRITE")->trigger();
-         const std::pair<const char*, const char*> fields[] = {
-             {"Text2", "第１局"}, {"Text3", "先手の人"}, {"Text4", "後手の人"}, {"Text1", "棋譜の例"}};
-         for (const auto& [name, text] : fields)
-             if (auto* edit = qobject_cast<QLineEdit*>(w.recordPanel().control(name)))
-                 edit->setText(QString::fromUtf8(text));
+         recordPanel(w, {{"Text2", "第１局"}, {"Text3", "先手の人"}, {"Text4", "後手の人"}, {"Text1", "棋譜の例"}});
+     }},
+    // The same three pictures in English: the menu bar, the title and the
+    // texts on the board; the computer's game with its level, moves and move
+    // number; the panel's labels, each in its place.
+    {"startup-english", english},
+    {"computer-game-english",
+     [](MainWindow& w) {
+         english(w);
+         computerGame(w);
+     }},
+    {"panel-english",
+     [](MainWindow& w) {
+         english(w);
+         recordPanel(w, {{"Text2", "Game 1"}, {"Text3", "First player"}, {"Text4", "Second player"},
+                         {"Text1", "example"}});
      }},
 };
 

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +22,8 @@
 #include <QWidget>
 
 #include <vector>
+
+#include "display/qt/window_texts.h"
 
 namespace zelkora {
 
@@ -41,14 +44,14 @@ constexpr double FONT_TWIPS = 9 * 20;   // the form font, 9 points
 
 // The four labelled fields, by field number (Text1 .. Text4).
 struct FieldRow {
-    const char* label;
+    Text label;
     double top;
 };
 constexpr FieldRow FIELDS[4] = {
-    {"ﾌｧｲﾙ名 ：", 3120},    // Text1: file name without extension
-    {"対 局 名：", 2400},   // Text2: game name
-    {"先    手 ：", 2640},  // Text3: first player
-    {"後    手 ：", 2880},  // Text4: second player
+    {Text::PANEL_FILE_NAME, 3120},      // Text1: file name without extension
+    {Text::PANEL_GAME_NAME, 2400},      // Text2: game name
+    {Text::PANEL_FIRST_PLAYER, 2640},   // Text3: first player
+    {Text::PANEL_SECOND_PLAYER, 2880},  // Text4: second player
 };
 
 const QString FILTER = QStringLiteral("*.棋譜");
@@ -85,12 +88,29 @@ struct RecordPanelWidgets::Impl {
         w->hide();
     }
 
+    QFont panelFont() const {
+        QFont font(QStringLiteral("IPAPMincho"));
+        font.setPixelSize(scale.toLogicalPixels(FONT_TWIPS));
+        return font;
+    }
+
     void fit(QWidget* w, const Place& p) const {
         w->setGeometry(scale.logicalLeft(p.left), scale.logicalTop(p.top), scale.toLogicalPixels(p.width),
                        scale.toLogicalPixels(p.height));
-        QFont font(QStringLiteral("IPAPMincho"));
-        font.setPixelSize(scale.toLogicalPixels(FONT_TWIPS));
-        w->setFont(font);
+        w->setFont(panelFont());
+    }
+
+    // The labels stand in fixed places sized for the Japanese words; a label
+    // whose text is wider than its place (an English word may be) gets a
+    // smaller font rather than losing its end.
+    void fitLabels() const {
+        for (QLabel* label : labels) {
+            QFont font = panelFont();
+            for (int size = font.pixelSize();
+                 size > 1 && QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width();)
+                font.setPixelSize(--size);
+            label->setFont(font);
+        }
     }
 
     // Dir1: the ancestors of the chosen folder, then its subfolders, each
@@ -135,7 +155,8 @@ struct RecordPanelWidgets::Impl {
     void changeDrive(int index) {
         const QString path = drive1->itemData(index, PATH_ROLE).toString();
         if (!driveReady(path)) {
-            dialogs.message("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+            dialogs.message(windowText(Text::DEVICE_NOT_READY).toStdString(),
+                            windowText(Text::TITLE_ERROR).toStdString());
             const QSignalBlocker block(drive1);
             drive1->setCurrentIndex(driveIndex);
             return;
@@ -189,13 +210,14 @@ RecordPanelWidgets::RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, const 
 
     for (int i = 0; i < 4; ++i) {
         const std::string n = std::to_string(i + 1);
-        d->labels[i] = new QLabel(QString::fromUtf8(FIELDS[i].label), parent);
+        d->labels[i] = new QLabel(windowText(FIELDS[i].label), parent);
         d->place(d->labels[i], {LABEL_LEFT, FIELDS[i].top, LABEL_WIDTH, LABEL_HEIGHT}, ("Label" + n).c_str());
         d->texts[i] = new QLineEdit(parent);
         d->place(d->texts[i], {FIELD_LEFT, FIELDS[i].top, FIELD_WIDTH, FIELD_HEIGHT}, ("Text" + n).c_str());
     }
-    d->command1 = new QPushButton(QStringLiteral("RETURN"), parent);
+    d->command1 = new QPushButton(windowText(Text::PANEL_RETURN), parent);
     d->place(d->command1, COMMAND1, "Command1");
+    d->fitLabels();
 
     // The lists start at the program's working folder, like the game's files.
     d->fillDrives();
@@ -264,6 +286,13 @@ void RecordPanelWidgets::refreshFiles() { d->fillFiles(); }
 void RecordPanelWidgets::setScale(const TwipsScale& scale) {
     d->scale = scale;
     for (const auto& [w, p] : d->placed) d->fit(w, p);
+    d->fitLabels();
+}
+
+void RecordPanelWidgets::retranslate() {
+    for (int i = 0; i < 4; ++i) d->labels[i]->setText(windowText(FIELDS[i].label));
+    d->command1->setText(windowText(Text::PANEL_RETURN));
+    d->fitLabels();
 }
 
 void RecordPanelWidgets::startIn(const QString& folder) {

@@ -39,6 +39,8 @@ public:
 
     // Places every control and its font again at a new scale of the window.
     void setScale(const TwipsScale& scale);
+    // The labels and the button's caption again from the installed translators.
+    void retranslate();
     // Shows `folder` in the lists; they start at the working folder otherwise.
     void startIn(const QString& folder);
 
