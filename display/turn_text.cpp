@@ -23,7 +23,7 @@ void Form1::描画_手番() {
         const int n = moves.count + 1;
         next = n <= MoveList::MAX && moves.entry[n].after >= 10 ? turn.upperTag : turn.lowerTag;
     }
-    const char* text = next == SENTE ? "先手の番" : "後手の番";
+    const std::string text = 文言(next == SENTE ? Text::SENTE_TO_MOVE : Text::GOTE_TO_MOVE);
     描画_数値(TURN_C + 0.2, TURN_R + 0.4, text, COLOUR_BLACK, 0, 12);
     描画_数値(TURN_C + 0.1, TURN_R + 0.3, text, COLOUR_WHITE, 0, 12);
 }
