@@ -101,6 +101,8 @@ void Form1::描画_桝_数値() {
 void Form1::描画_手数(int n) {
     描画_絵(display.background, 13, 4);
     描画_絵(display.background, 14, 4);
+    // The English suffix reaches into the cell beyond, at the window's edge.
+    if (display.language == Language::English) 描画_絵(display.background, 15, 4);
     描画_桝輪郭(COLOUR_GREEN, 11, 4);
     // The number grows to the left: one tenth of a cell per extra digit.
     double c = 13.3;

@@ -15,6 +15,8 @@ constexpr double TURN_C = 13, TURN_R = 5;
 void Form1::描画_手番() {
     描画_絵(display.background, TURN_C, TURN_R);
     描画_絵(display.background, TURN_C + 1, TURN_R);
+    // The English text reaches into the cell beyond, at the window's edge.
+    if (display.language == Language::English) 描画_絵(display.background, TURN_C + 2, TURN_R);
     if (turn.gameMode != MODE_MAN) return;
     // A step suspends the game; the next click resumes it with the side whose
     // move comes next in the list, else with the lower player.

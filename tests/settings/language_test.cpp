@@ -297,7 +297,7 @@ TEST(WesternNotation, LastMoveAndRanksRedrawnWhenTheLanguageChanges) {
     h->ENGLISH_Click();
     std::vector<std::string> drawn;
     for (const auto& t : h.canvas.texts()) drawn.push_back(t.text);
-    for (const char* expected : {"P-7f", "a", "i", " 1", "moves", "Gote"})
+    for (const char* expected : {"P-7f", "a", "i", " 1", "moves", "Gote's turn"})
         EXPECT_NE(std::find(drawn.begin(), drawn.end(), expected), drawn.end()) << expected;
     EXPECT_EQ(h.window.languages.back(), Language::English);
     EXPECT_TRUE(h.menu.isChecked("ENGLISH"));
