@@ -180,8 +180,10 @@ void Form1::com_ban() {
     const MoveText previous = display.shown.upperMove;
     paintOverThinking(*this);
     display.shown.upperMove.shown = false;
-    描画_数値(-1.5, 8.5, 文言(Text::THINKING), COLOUR_BLACK, 0, 12);
-    描画_数値(-1.6, 8.4, 文言(Text::THINKING), COLOUR_WHITE, 0, 12);
+    // The English word is longer: it starts where the last move's text starts.
+    const double left = display.language == Language::English ? -0.2 : 0;
+    描画_数値(-1.5 + left, 8.5, 文言(Text::THINKING), COLOUR_BLACK, 0, 12);
+    描画_数値(-1.6 + left, 8.4, 文言(Text::THINKING), COLOUR_WHITE, 0, 12);
 
     prepareTurn(*this);
     // Show what was drawn before the window blocks for the wait.
