@@ -1,6 +1,7 @@
 // The beginners' pieces: a mark wherever each kind can go and nowhere else,
-// in the colour of its character, turned with the upper side's pieces; and a
-// canvas drawn again at another scale keeps each piece in the set it was drawn in.
+// in the colour of its character, turned with the upper side's pieces; a
+// canvas drawn again at another scale keeps each piece in the set it was drawn
+// in; the menu's choice changes the board and is kept for the next start.
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -8,39 +9,36 @@
 #include "display/pictures.h"
 #include "display/qt/picture_art.h"
 #include "display/qt/retained_canvas.h"
+#include "tests/app/app_fixture.h"
 #include "tools/make_pictures/art.h"
 
 namespace zelkora {
 namespace {
 
-// The moves of each kind by the rules, for the lower side: the directions of
-// single steps and of slides as compass letters (F forward, B back, L, R and
-// their corners FL, FR, BL, BR), and whether it jumps like a knight.
+// The moves of each kind by the rules, for the lower side: single steps and
+// slides as compass directions (F forward, B back, L, R and the corners FL,
+// FR, BL, BR), N for the knight's two jumps.
 struct KindCase {
-    Picture lower, upper;
+    Picture lower;
     bool promoted;
     const char* steps;
     const char* slides;
-    bool knight;
 };
 
 constexpr const char* GOLD = "F FL FR L R B";
 const KindCase KINDS[] = {
-    {Picture::SITA_HU0, Picture::UE_HU0, false, "F", "", false},
-    {Picture::SITA_KYOU0, Picture::UE_KYOU0, false, "", "F", false},
-    {Picture::SITA_KEI0, Picture::UE_KEI0, false, "", "", true},
-    {Picture::SITA_GIN0, Picture::UE_GIN0, false, "F FL FR BL BR", "", false},
-    {Picture::SITA_KIN, Picture::UE_KIN, false, GOLD, "", false},
-    {Picture::SITA_KAKU0, Picture::UE_KAKU0, false, "", "FL FR BL BR", false},
-    {Picture::SITA_SYA0, Picture::UE_SYA0, false, "", "F L R B", false},
-    {Picture::SITA_OU, Picture::UE_OU, false, "F FL FR L R B BL BR", "", false},
-    {Picture::SITA_HU1, Picture::UE_HU1, true, GOLD, "", false},
-    {Picture::SITA_KYOU1, Picture::UE_KYOU1, true, GOLD, "", false},
-    {Picture::SITA_KEI1, Picture::UE_KEI1, true, GOLD, "", false},
-    {Picture::SITA_GIN1, Picture::UE_GIN1, true, GOLD, "", false},
-    {Picture::SITA_KAKU1, Picture::UE_KAKU1, true, "F L R B", "FL FR BL BR", false},
-    {Picture::SITA_SYA1, Picture::UE_SYA1, true, "FL FR BL BR", "F L R B", false},
+    {Picture::SITA_HU0, false, "F", ""},          {Picture::SITA_KYOU0, false, "", "F"},
+    {Picture::SITA_KEI0, false, "N", ""},         {Picture::SITA_GIN0, false, "F FL FR BL BR", ""},
+    {Picture::SITA_KIN, false, GOLD, ""},         {Picture::SITA_KAKU0, false, "", "FL FR BL BR"},
+    {Picture::SITA_SYA0, false, "", "F L R B"},   {Picture::SITA_OU, false, "F FL FR L R B BL BR", ""},
+    {Picture::SITA_HU1, true, GOLD, ""},          {Picture::SITA_KYOU1, true, GOLD, ""},
+    {Picture::SITA_KEI1, true, GOLD, ""},         {Picture::SITA_GIN1, true, GOLD, ""},
+    {Picture::SITA_KAKU1, true, "F L R B", "FL FR BL BR"}, {Picture::SITA_SYA1, true, "FL FR BL BR", "F L R B"},
 };
+
+Picture upperOf(Picture lower) {
+    return Picture(int(lower) - int(Picture::SITA_HU0) + int(Picture::UE_HU0));
+}
 
 struct Direction {
     const char* name;
@@ -50,8 +48,7 @@ const Direction DIRECTIONS[] = {{"F", 0, -1}, {"FL", -1, -1}, {"FR", 1, -1}, {"L
                                 {"R", 1, 0},  {"B", 0, 1},    {"BL", -1, 1}, {"BR", 1, 1}};
 
 bool listed(const char* list, const char* name) {
-    const std::string padded = std::string(" ") + list + " ";
-    return padded.find(std::string(" ") + name + " ") != std::string::npos;
+    return (std::string(" ") + list + " ").find(std::string(" ") + name + " ") != std::string::npos;
 }
 
 bool blackInk(QColor c) { return std::max({c.red(), c.green(), c.blue()}) < 80; }
@@ -76,7 +73,7 @@ TEST(BeginnersPieces, EachKindIsMarkedWhereItMovesOnBothSides) {
     for (const KindCase& kind : KINDS) {
         const QTransform frame = art::pieceFrame(kind.lower);
         for (const bool upper : {false, true}) {
-            const Picture picture = upper ? kind.upper : kind.lower;
+            const Picture picture = upper ? upperOf(kind.lower) : kind.lower;
             SCOPED_TRACE(pictureEntry(picture).resource);
             const QImage image = renderPicture(picture, size, PieceSet::Beginners);
             EXPECT_NE(image, renderPicture(picture, size, PieceSet::Traditional));
@@ -95,7 +92,7 @@ TEST(BeginnersPieces, EachKindIsMarkedWhereItMovesOnBothSides) {
                 expectMark(art::moveMark(d.dx, d.dy), moves, (std::string("step ") + d.name).c_str());
                 expectMark(art::slideMark(d.dx, d.dy), slides, (std::string("slide ") + d.name).c_str());
             }
-            for (const int dx : {-1, 1}) expectMark(art::moveMark(dx, -2), kind.knight, "knight's jump");
+            for (const int dx : {-1, 1}) expectMark(art::moveMark(dx, -2), listed(kind.steps, "N"), "knight's jump");
         }
     }
 }
@@ -111,15 +108,11 @@ TEST(BeginnersPieces, ACanvasDrawnAgainKeepsEachPieceInItsSet) {
         PieceSet set;
         double x, y;
     };
-    const Drawn drawn[] = {
-        {Picture::SITA_KIN, PieceSet::Traditional, 1050, 100},
-        {Picture::SITA_KIN, PieceSet::Beginners, 1545, 100},
-        {Picture::UE_SYA1, PieceSet::Beginners, 2040, 100},
-        {Picture::KARA_MASU, PieceSet::Beginners, 1050, 715},
-        {Picture::UE_SYA1, PieceSet::Traditional, 1545, 715},
-        {Picture::HAIKEI_TAKE, PieceSet::Beginners, 2040, 715},
-    };
-    RetainedCanvas canvas(3000, 1600);
+    const Drawn drawn[] = {{Picture::SITA_KIN, PieceSet::Traditional, 1050, 100},
+                           {Picture::UE_SYA1, PieceSet::Beginners, 1545, 100},
+                           {Picture::KARA_MASU, PieceSet::Beginners, 1050, 715},
+                           {Picture::UE_SYA1, PieceSet::Traditional, 1545, 715}};
+    RetainedCanvas canvas(2500, 1600);
     for (const Drawn& d : drawn) {
         canvas.setPieceSet(d.set);
         canvas.drawPicture(d.picture, d.x, d.y);
@@ -127,7 +120,7 @@ TEST(BeginnersPieces, ACanvasDrawnAgainKeepsEachPieceInItsSet) {
     canvas.setPieceSet(PieceSet::Traditional);
     for (const TwipsScale& scale : {TwipsScale(1, 1), TwipsScale(2, 1), TwipsScale(1.5, 1.25), TwipsScale(1, 1)}) {
         SCOPED_TRACE(::testing::Message() << scale.zoom() << " x " << scale.ratio());
-        canvas.setScale(scale, QSize(scale.toPixels(3000), scale.toPixels(1600)));
+        canvas.setScale(scale, QSize(scale.toPixels(2500), scale.toPixels(1600)));
         for (const Drawn& d : drawn) {
             SCOPED_TRACE(pictureEntry(d.picture).resource);
             const PictureEntry& entry = pictureEntry(d.picture);
@@ -140,6 +133,30 @@ TEST(BeginnersPieces, ACanvasDrawnAgainKeepsEachPieceInItsSet) {
             EXPECT_TRUE(cell(canvas, rect) == expected);
         }
     }
+}
+
+// The lower king's square 5九 at 100% without the grid line along its top and
+// left: as the window's canvas shows it, and as the set draws it.
+QImage kingOnCanvas(MainWindow& w) { return cell(w.canvas(), QRect(236, 377, 32, 40)); }
+QImage kingIn(PieceSet set) {
+    const QImage king = set == PieceSet::Beginners ? renderPicture(Picture::SITA_OU, QSize(33, 41), set)
+                                                   : RetainedCanvas::picture(Picture::SITA_OU);
+    return king.copy(1, 1, 32, 40).convertToFormat(QImage::Format_RGB32);
+}
+
+class PieceSetMenu : public testing::WindowTest {};
+
+TEST_F(PieceSetMenu, EachChoiceRedrawsTheBoardAndTheLastIsKeptForTheNextStart) {
+    MainWindow& w = open();
+    ASSERT_TRUE(kingOnCanvas(w) == kingIn(PieceSet::Traditional));
+    const std::pair<const char*, PieceSet> choices[] = {
+        {"KOMA_SHOSHIN", PieceSet::Beginners}, {"KOMA_DENTOU", PieceSet::Traditional}, {"KOMA_SHOSHIN", PieceSet::Beginners}};
+    for (const auto& [item, set] : choices) {
+        SCOPED_TRACE(item);
+        w.menuAction(item)->trigger();
+        EXPECT_TRUE(kingOnCanvas(w) == kingIn(set));
+    }
+    EXPECT_TRUE(kingOnCanvas(open()) == kingIn(PieceSet::Beginners)) << "not kept for the next start";
 }
 
 }  // namespace

@@ -67,28 +67,6 @@ TEST(Screenshots, StartupPictureIsWrittenWithTheWholeWindow) {
     }
     EXPECT_TRUE(canvases[1] == canvases[2]) << "ratio 2 is not drawn at its resolution";
 
-    // The beginners' set: the lower king on 5九 is the beginners' king, in
-    // Japanese, in English and at 200% (the board's grid line runs along the
-    // top and left of each cell).
-    const struct {
-        const char* name;
-        double zoom;
-        int canvasHeight;
-    } beginners[] = {{"beginners-pieces", 1, 533}, {"beginners-pieces-english", 1, 533}, {"beginners-pieces-200", 2, 1066}};
-    for (const auto& [name, zoom, canvasHeight] : beginners) {
-        SCOPED_TRACE(name);
-        const QImage shotAt(folder.filePath(QString("screens/%1.png").arg(name)));
-        ASSERT_FALSE(shotAt.isNull());
-        const TwipsScale scale(zoom, 1);
-        const int top = shotAt.height() - canvasHeight;
-        const QRect king(QPoint(scale.x(1050 + 495 * 5), top + scale.y(100 + 615 * 9)),
-                         QPoint(scale.x(1050 + 495 * 6) - 1, top + scale.y(100 + 615 * 10) - 1));
-        const int line = scale.lineWidth();
-        const QImage expected = renderPicture(Picture::SITA_OU, king.size(), PieceSet::Beginners);
-        EXPECT_TRUE(shotAt.copy(king.adjusted(line, line, 0, 0)).convertToFormat(QImage::Format_RGB32) ==
-                    expected.copy(expected.rect().adjusted(line, line, 0, 0)));
-    }
-
     // Taking the pictures leaves the settings as start-up made them.
     QFile settings(folder.filePath("Zelkora.ini"));
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
