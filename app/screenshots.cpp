@@ -54,6 +54,21 @@ void computerGame(MainWindow& w) {
     for (const auto& [c, r] : {std::pair{3, 7}, {3, 6}, {2, 8}, {7, 3}}) click(w, c, r);
 }
 
+// A game well under way in the beginners' set: both sides have promoted
+// pieces (the lower side a horse, a promoted silver and a promoted lance; the
+// upper side a dragon, a tokin and a promoted knight) among the unpromoted
+// kinds. The set is chosen without the menu, which would write the settings.
+void beginnersPieces(MainWindow& w) {
+    Form1& f = w.form();
+    Position p;
+    std::string error;
+    if (!parseSfen("l2gk1snl/5g1+B1/p1nppp1pp/1pp3p2/9/2P3+n1+L/PP1PPP+p1P/1+r3+S1R1/LN1GKG1N1 b Bsp 1", p, error))
+        return;
+    loadPosition(f, p);
+    f.駒_設定(PieceSet::Beginners);
+    f.画面_再描画_状態込み();
+}
+
 // One row per picture: its name and how to get there from a fresh window.
 const std::vector<ScreenshotScenario> SCENARIOS = {
     // The window as a player first sees it: initial position, empty stands,
@@ -135,6 +150,21 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
     {"handicap",
      [](MainWindow& w) {
          for (int i = 0; i < 4; ++i) w.menuAction("LBEL_UP")->trigger();
+     }},
+    // The beginners' pieces with their movement marks, in Japanese, the same
+    // in English, and at 200% (enlarged after the pieces were drawn, so the
+    // screen is drawn again from what was kept).
+    {"beginners-pieces", beginnersPieces},
+    {"beginners-pieces-english",
+     [](MainWindow& w) {
+         beginnersPieces(w);
+         w.form().言語_設定(Language::English);
+         w.form().画面_再描画_状態込み();
+     }},
+    {"beginners-pieces-200",
+     [](MainWindow& w) {
+         beginnersPieces(w);
+         w.form().表示倍率_設定(200);
      }},
     // "棋譜" → "書込": the drive and folder lists over the upper left, the four
     // labelled fields filled in Japanese and "RETURN".
