@@ -68,6 +68,21 @@ void recordPanel(MainWindow& w, const std::pair<const char*, const char*> (&fiel
         if (auto* edit = qobject_cast<QLineEdit*>(w.recordPanel().control(name))) edit->setText(QString::fromUtf8(text));
 }
 
+// A game well under way in the beginners' set: both sides have promoted
+// pieces (the lower side a horse, a promoted silver and a promoted lance; the
+// upper side a dragon, a tokin and a promoted knight) among the unpromoted
+// kinds. The set is chosen without the menu, which would write the settings.
+void beginnersPieces(MainWindow& w) {
+    Form1& f = w.form();
+    Position p;
+    std::string error;
+    if (!parseSfen("l2gk1snl/5g1+B1/p1nppp1pp/1pp3p2/9/2P3+n1+L/PP1PPP+p1P/1+r3+S1R1/LN1GKG1N1 b Bsp 1", p, error))
+        return;
+    loadPosition(f, p);
+    f.駒_設定(PieceSet::Beginners);
+    f.画面_再描画_状態込み();
+}
+
 // One row per picture: its name and how to get there from a fresh window.
 const std::vector<ScreenshotScenario> SCENARIOS = {
     // The window as a player first sees it: initial position, empty stands,
@@ -150,14 +165,28 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
      [](MainWindow& w) {
          for (int i = 0; i < 4; ++i) w.menuAction("LBEL_UP")->trigger();
      }},
+    // The beginners' pieces with their movement marks, in Japanese, the same
+    // in English, and at 200% (enlarged after the pieces were drawn, so the
+    // screen is drawn again from what was kept).
+    {"beginners-pieces", beginnersPieces},
+    {"beginners-pieces-english",
+     [](MainWindow& w) {
+         beginnersPieces(w);
+         english(w);
+     }},
+    {"beginners-pieces-200",
+     [](MainWindow& w) {
+         beginnersPieces(w);
+         w.form().表示倍率_設定(200);
+     }},
     // "棋譜" → "書込": the drive and folder lists over the upper left, the four
     // labelled fields filled in Japanese and "RETURN".
     {"panel",
      [](MainWindow& w) {
          recordPanel(w, {{"Text2", "第１局"}, {"Text3", "先手の人"}, {"Text4", "後手の人"}, {"Text1", "棋譜の例"}});
      }},
-    // The same three pictures in English: the menu bar, the title and the
-    // texts on the board; the computer's game with its level, moves and move
+    // The start-up, the computer's game and the panel in English: the menu
+    // bar and the texts on the board; the level, both last moves and the move
     // number; the panel's labels, each in its place.
     {"startup-english", english},
     {"computer-game-english",

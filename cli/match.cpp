@@ -25,23 +25,6 @@ namespace {
 
 using engine::Position;
 
-Position initialPosition() {
-    Position p;
-    const int back[9] = {20, 30, 100, 110, 950, 110, 100, 30, 20};
-    for (int x = 1; x <= 9; ++x) {
-        p.put(x, 1, back[x - 1]);
-        p.put(x, 9, -back[x - 1]);
-        p.put(x, 3, 10);
-        p.put(x, 7, -10);
-    }
-    p.put(2, 2, 900);
-    p.put(8, 2, 800);
-    p.put(2, 8, -800);
-    p.put(8, 8, -900);
-    p.setSide(engine::UPPER);
-    return p;
-}
-
 // The position seen from the other side: squares and codes turned round, hands
 // exchanged, the side to move becomes the upper side.
 Position turnedRound(const Position& p) {
@@ -109,14 +92,14 @@ bool play(Position& p, const engine::Move& m, bool& moverWins) {
 MatchGame playMatchGame(int a, int b, int index, std::uint64_t seed) {
     MatchGame game;
     game.aFirst = index % 2 == 0;
-    Position p = initialPosition();
+    Position p = engine::initialPosition(engine::UPPER);
     int plies = 0;
     // The pair's opening: random plies that do not end the game.
     const int pair = index / 2;
     std::mt19937_64 rng(seed * 1000003 + static_cast<std::uint64_t>(pair));
     const int openingPlies = pair == 0 ? 0 : 2 + static_cast<int>(rng() % 7);
     for (int attempt = 0; attempt < 20 && plies < openingPlies; ++attempt) {
-        Position q = initialPosition();
+        Position q = engine::initialPosition(engine::UPPER);
         int n = 0;
         bool ended = false;
         while (n < openingPlies && !ended) {

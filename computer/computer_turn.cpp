@@ -32,7 +32,8 @@ void paintOverThinking(Form1& f) {
 void withdrawThinking(Form1& f, const MoveText& previous) {
     paintOverThinking(f);
     if (previous.shown)
-        f.描画_移動結果(previous.c, previous.r, previous.column, previous.row, previous.piece, COLOUR_WHITE);
+        f.描画_移動結果(previous.c, previous.r, previous.column, previous.row, previous.piece, COLOUR_WHITE,
+                       previous.hasMove ? &previous.move : nullptr);
     f.io.canvas->refresh();
 }
 
@@ -179,8 +180,10 @@ void Form1::com_ban() {
     const MoveText previous = display.shown.upperMove;
     paintOverThinking(*this);
     display.shown.upperMove.shown = false;
-    描画_数値(-1.5, 8.5, "思考中", COLOUR_BLACK, 0, 12);
-    描画_数値(-1.6, 8.4, "思考中", COLOUR_WHITE, 0, 12);
+    // The English word is longer: it starts where the last move's text starts.
+    const double left = display.language == Language::English ? -0.2 : 0;
+    描画_数値(-1.5 + left, 8.5, 文言(Text::THINKING), COLOUR_BLACK, 0, 12);
+    描画_数値(-1.6 + left, 8.4, 文言(Text::THINKING), COLOUR_WHITE, 0, 12);
 
     prepareTurn(*this);
     // Show what was drawn before the window blocks for the wait.
@@ -200,7 +203,7 @@ void Form1::com_ban() {
     // the human's favour.
     if (!com.chosenValid) {
         withdrawThinking(*this, previous);
-        io.dialogs->message("コンピュータは指す手がありません", " ");
+        io.dialogs->message(文言(Text::COMPUTER_HAS_NO_MOVE), " ");
         終了("あなた");
         return;
     }
@@ -220,7 +223,7 @@ void Form1::com_ban() {
     描画_桝輪郭(COLOUR_WHITE, m.toX, m.toY);
     // The move in notation replaces "思考中" and the whole move is on screen
     // before any box (描画_移動結果 shows what was drawn).
-    描画_移動結果(THINKING_C, THINKING_R, m.toX, m.toY, m.after, COLOUR_WHITE);
+    描画_移動結果(THINKING_C, THINKING_R, m.toX, m.toY, m.after, COLOUR_WHITE, &moves.entry[moves.count]);
     勢力調査();
 
     // Announce. A move that took the human's king ends the game before
@@ -230,9 +233,9 @@ void Form1::com_ban() {
         return;
     }
     if (詰めかMAN() == YES) {
-        io.dialogs->message("よし！!", "詰め ?");
+        io.dialogs->message(文言(Text::MATE_CALL), 文言(Text::TITLE_MATE));
     } else if (inf.upper_influence[kings.lowerX][kings.lowerY] > 0) {
-        io.dialogs->message("   ** 王手 **", "");
+        io.dialogs->message(文言(Text::CHECK), "");
     }
 
     turn.sideToMove = turn.lowerTag;

@@ -57,7 +57,7 @@ void Form1::HINT_Click() {
                              (turn.gameMode == MODE_MAN || (turn.gameMode == MODE_COM && turn.sideToMove == turn.lowerTag));
     if (!playersTurn) {
         playSound(sounds.refusal);
-        io.dialogs->message("あなたの番ではありません", "ヒント");
+        io.dialogs->message(文言(Text::NOT_YOUR_TURN), 文言(Text::TITLE_HINT));
         return;
     }
     const bool lower = turn.sideToMove == turn.lowerTag;
@@ -74,7 +74,7 @@ void Form1::HINT_Click() {
     search->comSearch();
     if (!search->com.chosenValid) {
         playSound(sounds.refusal);
-        io.dialogs->message("指せる手がありません", "ヒント");
+        io.dialogs->message(文言(Text::NO_MOVE_TO_HINT), 文言(Text::TITLE_HINT));
         return;
     }
     ヒント消去();

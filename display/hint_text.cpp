@@ -2,6 +2,7 @@
 // colour no other highlight uses, and the move written left of the board
 // under the upper side's last move, drawn like the other texts (shadow, then
 // the text 0.1 cell left and up). The next click takes it off.
+#include "display/western_notation.h"
 #include "game/Form1.h"
 
 namespace zelkora {
@@ -27,9 +28,14 @@ void Form1::描画_ヒント() {
     const MoveRecord& m = display.hint;
     for (int c = 0; c < TEXT_CELLS; ++c) 描画_絵(display.background, HINT_C + c, HINT_R);
     描画_桝輪郭(COLOUR_GREEN, 1, HINT_R);
-    描画_移動駒種類(HINT_C + 0.3, HINT_R + 0.2, "ヒント", COLOUR_BLACK);
-    描画_移動駒種類(HINT_C + 0.2, HINT_R + 0.1, "ヒント", COLOUR_HINT);
-    const std::string text = 文字列変換(10 - m.toX) + 文字列変換(m.toY + 1000) + 文字列変換(m.after);
+    描画_移動駒種類(HINT_C + 0.3, HINT_R + 0.2, 文言(Text::HINT), COLOUR_BLACK);
+    描画_移動駒種類(HINT_C + 0.2, HINT_R + 0.1, 文言(Text::HINT), COLOUR_HINT);
+    // The hint is drawn before the move is made: what stands on the target is what it takes.
+    MoveRecord taking = m;
+    taking.captured = board.at(m.toX, m.toY);
+    const std::string text = display.language == Language::English
+                                 ? westernMove(taking)
+                                 : 文字列変換(10 - m.toX) + 文字列変換(m.toY + 1000) + 文字列変換(m.after);
     描画_移動駒種類(HINT_C + 0.3, HINT_R + 0.6, text, COLOUR_BLACK);
     描画_移動駒種類(HINT_C + 0.2, HINT_R + 0.5, text, COLOUR_HINT);
 

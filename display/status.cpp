@@ -21,8 +21,8 @@ constexpr double HEADER_Y[3] = {6350, 100, 6350};
 
 // "LEVEL" and the number, each as a black shadow and then in white.
 void Form1::描画_レベル(int level) {
-    描画_数値(-1.4, 0.2, "LEVEL", COLOUR_BLACK, 0, 10);
-    描画_数値(-1.5, 0.1, "LEVEL", COLOUR_WHITE, 0, 10);
+    描画_数値(-1.4, 0.2, 文言(Text::LEVEL_LABEL), COLOUR_BLACK, 0, 10);
+    描画_数値(-1.5, 0.1, 文言(Text::LEVEL_LABEL), COLOUR_WHITE, 0, 10);
     描画_数値(0.1, 0.1, level, COLOUR_BLACK, 0, 12);
     描画_数値(0, 0, level, COLOUR_WHITE, 0, 12);
 }
@@ -46,7 +46,8 @@ void Form1::描画_棋譜見出し(const std::array<std::string, 3>& lines) {
 void Form1::描画_状態表示(const ShownTexts& texts) {
     if (texts.moveNumber) 描画_手数(moves.moveNumber);
     for (const MoveText* t : {&texts.upperMove, &texts.lowerMove})
-        if (t->shown) 描画_移動結果(t->c, t->r, t->column, t->row, t->piece, COLOUR_WHITE);
+        if (t->shown)
+            描画_移動結果(t->c, t->r, t->column, t->row, t->piece, COLOUR_WHITE, t->hasMove ? &t->move : nullptr);
     if (texts.handicap) 描画_ハンデレベル(flags.handicapGrade);
     if (texts.header) 描画_棋譜見出し(texts.headerLines);
 }

@@ -9,6 +9,7 @@
 // then on every text is bold (Form1::bold).
 #include <string>
 
+#include "display/western_notation.h"
 #include "game/Form1.h"
 
 namespace zelkora {
@@ -18,13 +19,8 @@ namespace {
 const char* const kFullWidthDigits[10] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
 const char* const kKanjiNumerals[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
 
-// Index of 描画_文字列: handicap grades -10..10 and 99, the move-number suffix.
-const char* const kGradeLabels[21] = {
-    "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段",
-    "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級",
-    "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
-    "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
-    "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+// Index of 描画_文字列: handicap grades -10..10 (名人 to 12級, in the order
+// of the table of texts) and 99, the move-number suffix.
 constexpr int kMoveSuffixIndex = 99;
 
 // Piece names by the magnitude of the code; both sides share them.
@@ -48,7 +44,9 @@ void Form1::描画_数値(double c, double r, int value, int colour, int mode, d
         // A non-negative number keeps one blank where the sign would stand.
         text = value >= 0 ? " " + std::to_string(value) : std::to_string(value);
     } else if (value >= 1 && value <= 9) {
-        text = kKanjiNumerals[value];
+        // Ranks: kanji numerals in Japanese, the letters a..i of Western notation in English.
+        text = display.language == Language::English ? std::string(1, static_cast<char>('a' + value - 1))
+                                                     : kKanjiNumerals[value];
     } else {
         return;
     }
@@ -64,10 +62,10 @@ void Form1::描画_数値(double c, double r, const std::string& text, int colou
 
 void Form1::描画_文字列(double c, double r, int index, int colour, double size) {
     io.canvas->setFont(size, bold, colour);
-    const char* text = nullptr;
-    if (index >= -10 && index <= 10) text = kGradeLabels[index + 10];
-    else if (index == kMoveSuffixIndex) text = "手目";
-    if (!text) return;
+    std::string text;
+    if (index >= -10 && index <= 10) text = 文言(static_cast<Text>(static_cast<int>(Text::GRADE_MEIJIN) + index + 10));
+    else if (index == kMoveSuffixIndex) text = 文言(Text::MOVE_NUMBER_SUFFIX);
+    if (text.empty()) return;
     io.canvas->drawText(geo.cellX(c) + 120, geo.cellY(r) + 160, text);
 }
 
@@ -103,6 +101,8 @@ void Form1::描画_桝_数値() {
 void Form1::描画_手数(int n) {
     描画_絵(display.background, 13, 4);
     描画_絵(display.background, 14, 4);
+    // The English suffix reaches into the cell beyond, at the window's edge.
+    if (display.language == Language::English) 描画_絵(display.background, 15, 4);
     描画_桝輪郭(COLOUR_GREEN, 11, 4);
     // The number grows to the left: one tenth of a cell per extra digit.
     double c = 13.3;
@@ -115,12 +115,24 @@ void Form1::描画_手数(int n) {
     display.shown.moveNumber = true;
 }
 
-void Form1::描画_移動結果(double c, double r, int column, int row, int piece, int colour) {
+void Form1::描画_移動結果(double c, double r, int column, int row, int piece, int colour, const MoveRecord* move) {
     描画_絵(display.background, c, r);
     描画_絵(display.background, c + 1, r);
     描画_絵(display.background, c + 2, r);
     描画_桝輪郭(COLOUR_GREEN, -1, 7);
 
+    MoveText& shown = c < 0 ? display.shown.upperMove : display.shown.lowerMove;
+    shown = MoveText{true, c, r, column, row, piece, move != nullptr, move ? *move : MoveRecord{}};
+    if (display.language == Language::English) {
+        // One text where the Japanese one writes file, rank and piece apart.
+        const std::string text = move ? westernMove(*move) : westernPiece(piece) + "-" + westernSquare(column, row);
+        描画_移動駒種類(c + 0.3, r + 0.5, text, COLOUR_BLACK);
+        描画_移動駒種類(c + 0.2, r + 0.4, text, colour);
+        io.canvas->refresh();
+        return;
+    }
+
+    // The upper side's text stands left of the board, the lower side's right of it.
     const std::string file = 文字列変換(10 - column);
     描画_移動駒種類(c + 0.3, r + 0.5, file, COLOUR_BLACK);
     描画_移動駒種類(c + 0.2, r + 0.4, file, colour);
@@ -133,8 +145,6 @@ void Form1::描画_移動結果(double c, double r, int column, int row, int pie
     描画_移動駒種類(c + 1.3, r + 0.5, name, COLOUR_BLACK);
     描画_移動駒種類(c + 1.2, r + 0.4, name, colour);
 
-    // The upper side's text stands left of the board, the lower side's right of it.
-    (c < 0 ? display.shown.upperMove : display.shown.lowerMove) = MoveText{true, c, r, column, row, piece};
     io.canvas->refresh();
 }
 
@@ -151,11 +161,11 @@ void Form1::描画_棋譜読込み部分消去() {
 }
 
 void Form1::描画_メッセージ(int n) {
-    const char* reason = "";
-    if (n == 1) reason = "棋譜ﾓｰﾄﾞではできません";
-    else if (n == 2) reason = "対局途中ではできません";
-    else if (n == 3) reason = "反転後ではできません";
-    io.dialogs->message(std::string(reason) + "\r\r" + "局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定", Buttons::Ok);
+    std::string reason;
+    if (n == 1) reason = 文言(Text::NOT_IN_RECORD_MODE);
+    else if (n == 2) reason = 文言(Text::HANDICAP_DURING_GAME);
+    else if (n == 3) reason = 文言(Text::HANDICAP_AFTER_REVERSE);
+    io.dialogs->message(reason + "\r\r" + 文言(Text::HANDICAP_RESET_FIRST), 文言(Text::TITLE_HANDICAP), Buttons::Ok);
 }
 
 }  // namespace zelkora

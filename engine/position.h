@@ -97,4 +97,7 @@ private:
     void clearBit(int s, int sq) { occ[s][sq >> 6] &= ~(std::uint64_t(1) << (sq & 63)); }
 };
 
+// The game's starting position, the lower side at the bottom; `side` moves first.
+Position initialPosition(int side);
+
 }  // namespace zelkora::engine

@@ -141,6 +141,8 @@ struct MoveText {
     bool shown = false;
     double c = 0, r = 0;                // the cell it starts at
     int column = 0, row = 0, piece = 0;
+    bool hasMove = false;               // the whole move is known (for Western notation)
+    MoveRecord move;
 };
 
 // The status texts now on screen around the board. A full redraw paints the
@@ -350,7 +352,10 @@ public:
     std::string 文字列変換(int value);
     void 描画_桝_数値();
     void 描画_手数(int n);
-    void 描画_移動結果(double c, double r, int column, int row, int piece, int colour);
+    // The last move of a side: the target and the piece in Japanese; in
+    // English the whole `move` in Western notation when it is given.
+    void 描画_移動結果(double c, double r, int column, int row, int piece, int colour,
+                       const MoveRecord* move = nullptr);
     void 描画_移動可能桝色(int fx, int fy, int colour, int piece);
     void 描画_取可桝(int tag);
     void 描画_棋譜読込み部分消去();
@@ -401,6 +406,9 @@ public:
 
     // ---- Settings and options (settings/*.cpp) ----
     void 読込_環境設定ファイル();
+    // Only the language of the settings file, for the boxes the first start-up
+    // may show before the whole file is read (the sound's); nothing is drawn.
+    void 読込_言語();
     void 書込_環境設定ファイル();
     void チェック設定(int code);
     void 倍率チェック設定(int percent);

@@ -12,13 +12,6 @@
 
 namespace zelkora {
 
-namespace {
-
-constexpr const char* kMustCapture = "取れる駒は取らな\r\rければなりません";
-constexpr const char* kMustTakeStrongest = "取れる駒のうち、強い駒\r\rを取らなければなりません";
-
-}  // namespace
-
 void Form1::調査_取可桝(int tag) {
     勢力調査();
     if (tag == turn.lowerTag) {
@@ -72,14 +65,14 @@ bool Form1::compulsoryCaptureRefuses(int tag, int fx, int tx, int ty) {
     // A drop never captures; its empty target is never on the capture map.
     const bool drop = fx == LOWER_HAND_X || fx == UPPER_HAND_X;
     const bool onBoard = tx >= 1 && tx <= 9 && ty >= 1 && ty <= 9;
-    const char* message = nullptr;
-    if (drop || !onBoard || c->map[tx][ty] == 0) message = kMustCapture;
-    else if (c->count >= 2 && (tx != c->bestX || ty != c->bestY)) message = kMustTakeStrongest;
-    if (message == nullptr) return false;
+    Text message = Text::Count;
+    if (drop || !onBoard || c->map[tx][ty] == 0) message = Text::MUST_CAPTURE;
+    else if (c->count >= 2 && (tx != c->bestX || ty != c->bestY)) message = Text::MUST_TAKE_STRONGEST;
+    if (message == Text::Count) return false;
 
     描画_取可桝(tag);
     playSound(sounds.refusal);
-    io.dialogs->message(message, "ルール", Buttons::Ok);
+    io.dialogs->message(文言(message), 文言(Text::TITLE_RULE), Buttons::Ok);
     return true;
 }
 

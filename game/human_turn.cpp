@@ -41,7 +41,7 @@ bool ownedByMover(const Form1& f, int code) {
 // position was its own.
 void answerWithoutGame(Form1& f) {
     if (f.flags.recordMode == 1) {
-        if (f.io.dialogs->message("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo) == Answer::No) {
+        if (f.io.dialogs->message(f.文言(Text::STEP_RECORD), f.文言(Text::TITLE_RECORD), Buttons::YesNo) == Answer::No) {
             f.playSound(f.sounds.refusal);
             f.Form_Load();
         }
@@ -49,10 +49,10 @@ void answerWithoutGame(Form1& f) {
     }
     if (f.moves.count == 0) {
         f.playSound(f.sounds.refusal);
-        f.io.dialogs->message("「対局」で始めて下さい", "開始", Buttons::Ok);
+        f.io.dialogs->message(f.文言(Text::START_WITH_MENU), f.文言(Text::TITLE_START), Buttons::Ok);
         return;
     }
-    f.io.dialogs->message("OKですか？", "再開", Buttons::Ok);
+    f.io.dialogs->message(f.文言(Text::RESUME_QUESTION), f.文言(Text::TITLE_RESUME), Buttons::Ok);
     const int next = f.moves.count + 1;
     if (next <= MoveList::MAX && f.moves.entry[next].after >= 10) {
         if (f.turn.gameMode == MODE_COM) {
@@ -112,7 +112,7 @@ bool refuseTarget(Form1& f, int button, int col, int row) {
     // A piece that could never move again must promote: right button.
     if (f.移動後チェック(row, f.sel.piece) == NO && button == LEFT_BUTTON) {
         f.playSound(f.sounds.refusal);
-        f.io.dialogs->message("マウスの右をクリックして下さい", "成り", Buttons::Ok);
+        f.io.dialogs->message(f.文言(Text::RIGHT_CLICK_TO_PROMOTE), f.文言(Text::TITLE_PROMOTE), Buttons::Ok);
         return true;
     }
     if (f.turn.sideToMove == f.turn.upperTag && f.compulsoryCaptureRefuses(f.turn.upperTag, f.sel.srcX, col, row))
@@ -141,8 +141,9 @@ int playMove(Form1& f, int button, int col, int row) {
     const int captured = f.board.at(col, row);
     f.駒移動(sel.srcX, sel.srcY, col, row, sel.piece);
     f.playSound(f.sounds.placed);
-    if (isUpper(sel.piece)) f.描画_移動結果(-2, 8, col, row, sel.piece, COLOUR_WHITE);
-    else f.描画_移動結果(13, 3, col, row, sel.piece, COLOUR_WHITE);
+    const MoveRecord* played = &f.moves.entry[f.moves.count];
+    if (isUpper(sel.piece)) f.描画_移動結果(-2, 8, col, row, sel.piece, COLOUR_WHITE, played);
+    else f.描画_移動結果(13, 3, col, row, sel.piece, COLOUR_WHITE, played);
     return captured;
 }
 

@@ -28,14 +28,14 @@ void Form1::START_Click() {
     turn.sideToMove = SENTE;
     turn.gameMode = MODE_MAN;
     描画_手番();
-    io.dialogs->message("先手の番です", " ", Buttons::Ok);
+    io.dialogs->message(文言(Text::FIRST_PLAYER_TO_MOVE), " ", Buttons::Ok);
 }
 
 void Form1::SENTE_Click() {
     moves.finished = 0;
     描画_棋譜読込み部分消去();
     描画_レベル(flags.level);
-    io.dialogs->message("あなたの番です", " ", Buttons::Ok);
+    io.dialogs->message(文言(Text::YOUR_TURN), " ", Buttons::Ok);
     sel.clickState = 0;
     turn.lowerTag = SENTE;
     turn.upperTag = GOTE;

@@ -30,7 +30,7 @@ void Form1::手順保存(int fx, int fy, int tx, int ty, int before, int after) 
 bool Form1::moveListFullRefuses() {
     if (moves.count < MoveList::MAX) return false;
     playSound(sounds.refusal);
-    io.dialogs->message("これ以上指せません", "手順", Buttons::Ok);
+    io.dialogs->message(文言(Text::LIST_FULL), 文言(Text::TITLE_MOVES), Buttons::Ok);
     return true;
 }
 

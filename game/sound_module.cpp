@@ -17,7 +17,7 @@ constexpr std::size_t WAVE_LIMIT = 64u << 20;
 
 void Form1::InitSound(std::int32_t window) {
     sounds.device = io.sound->dsInitialize(window);
-    if (sounds.device == 0) ShowSoundError("Direct Soundインターフェースが作成できません。");
+    if (sounds.device == 0) ShowSoundError(文言(Text::SOUND_NO_DEVICE));
 }
 
 // The wave file is looked for in the sound folder the platform names.
@@ -27,11 +27,11 @@ std::int32_t Form1::LoadSound(const std::string& fileName, std::int32_t flags) {
     if (!io.files->exists(path)) return 0;
     std::vector<std::uint8_t> image;
     if (io.files->readAll(path, WAVE_LIMIT, image) != ReadResult::Ok) {
-        ShowSoundError("ファイル " + path + " を読み込めません。");
+        ShowSoundError(文言(Text::SOUND_UNREADABLE, {path}));
         return 0;
     }
     if (image.empty()) {
-        ShowSoundError("ファイル " + path + " にデータがありません。");
+        ShowSoundError(文言(Text::SOUND_EMPTY, {path}));
         return 0;
     }
     return io.sound->dsCreateDSB(sounds.device, image.data(), static_cast<std::int32_t>(image.size()), flags);

@@ -7,8 +7,15 @@ namespace zelkora {
 namespace {
 
 // Asked before the program ends while a game has moves that were not saved.
-const char* const QUIT_QUESTION = "保存していない対局があります\r終了しますか？";
-const char* const QUIT_TITLE = "終わり";
+// The winners 終了 is told of, each with the sentence that announces it.
+struct WinnerText {
+    const char* winner;
+    Text sentence;
+};
+constexpr WinnerText WINNERS[] = {{"コンピュータ", Text::WIN_COMPUTER},
+                                  {"あなた", Text::WIN_YOU},
+                                  {"先手", Text::WIN_SENTE},
+                                  {"後手", Text::WIN_GOTE}};
 
 }  // namespace
 
@@ -20,6 +27,7 @@ void Form1::Form_Load() {
     //    second device is opened and no buffer leaks.
     if (!sounds.opened) {
         sounds.opened = true;
+        読込_言語();
         InitSound(io.window ? io.window->handle() : 0);
         for (const SoundEntry& s : SOUNDS) sounds.*s.handle = LoadSound(s.file, s.flags);
     }
@@ -105,8 +113,11 @@ void Form1::初期設定() {
 }
 
 void Form1::終了(const std::string& winner) {
-    io.dialogs->message(winner + "の勝ちです", "終了");
-    if (io.dialogs->message("続けますか？", "再ゲーム", Buttons::YesNo) == Answer::Yes) {
+    std::string sentence = winner + "の勝ちです";
+    for (const WinnerText& w : WINNERS)
+        if (winner == w.winner) sentence = 文言(w.sentence);
+    io.dialogs->message(sentence, 文言(Text::TITLE_END));
+    if (io.dialogs->message(文言(Text::CONTINUE_QUESTION), 文言(Text::TITLE_NEW_GAME), Buttons::YesNo) == Answer::Yes) {
         // The finished game's entries stay in the list, for "書込", until the
         // next game starts (a move is recorded, a game is chosen, or start-up).
         const int played = moves.count;
@@ -142,7 +153,7 @@ void Form1::OWARI() {
 
 bool Form1::終了確認() {
     if (!moves.unsaved) return true;
-    return io.dialogs->message(QUIT_QUESTION, QUIT_TITLE, Buttons::YesNo) == Answer::Yes;
+    return io.dialogs->message(文言(Text::QUIT_QUESTION), 文言(Text::TITLE_QUIT), Buttons::YesNo) == Answer::Yes;
 }
 
 void Form1::Form_KeyPress(int key) {

@@ -108,8 +108,8 @@ constexpr TextEntry TEXTS[] = {
     {NOT_YOUR_TURN, "あなたの番ではありません", "It is not your move"},
     {TITLE_HINT, "ヒント", "Hint"},
     {NO_MOVE_TO_HINT, "指せる手がありません", "There is no move to play"},
-    {SENTE_TO_MOVE, "先手の番", "Sente"},
-    {GOTE_TO_MOVE, "後手の番", "Gote"},
+    {SENTE_TO_MOVE, "先手の番", "Sente's turn"},
+    {GOTE_TO_MOVE, "後手の番", "Gote's turn"},
     {LEVEL_LABEL, "LEVEL", "LEVEL"},
 
     {RECORD_END, "終わり", "End of the record"},

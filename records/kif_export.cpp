@@ -43,13 +43,13 @@ void Form1::KIFU_KIF_Click() {
 void Form1::書込_KIFファイル() {
     std::string fileName = io.panel->text(FIELD_FILE);
     if (fileName.empty()) {
-        io.dialogs->message("ﾌｧｲﾙ名が入力されていません", "  ");
+        io.dialogs->message(文言(Text::NO_FILE_NAME), "  ");
         return;
     }
     // A game that has ended is written whole until the next game starts, like 書込.
     const int n = moves.finished > 0 ? moves.finished : flags.recordMode == 1 ? moves.replay : moves.count;
     if (n < 1) {
-        io.dialogs->message("保存するデータがありません", "棋譜保存");
+        io.dialogs->message(文言(Text::NOTHING_TO_SAVE), 文言(Text::TITLE_RECORD_SAVE));
         return;
     }
 
@@ -66,7 +66,7 @@ void Form1::書込_KIFファイル() {
     if (!endsWith(fileName, ".kif") && !endsWith(fileName, ".kifu")) fileName += ".kif";
     if (!writePanelFile(*this, fileName, encodeKif(game, kifEncodingOf(fileName)))) return;
     display.kifPanel = false;
-    io.dialogs->message("KIFで書き出しました", "  ");
+    io.dialogs->message(文言(Text::KIF_WRITTEN), "  ");
 }
 
 }  // namespace zelkora

@@ -19,10 +19,10 @@ namespace {
 constexpr double UPPER_TEXT_C = -2, UPPER_TEXT_R = 8;
 constexpr double LOWER_TEXT_C = 13, LOWER_TEXT_R = 3;
 
-std::string faultText(EntryFault fault, int n) {
-    if (fault == EntryFault::EmptyHand) return "棋譜の" + std::to_string(n) + "手目の持駒がありません";
-    if (fault == EntryFault::Mismatch) return "棋譜の" + std::to_string(n) + "手目は盤面と合いません";
-    return "棋譜の" + std::to_string(n) + "手目は盤の外を指しています";
+std::string faultText(const Form1& f, EntryFault fault, int n) {
+    if (fault == EntryFault::EmptyHand) return f.文言(Text::ENTRY_EMPTY_HAND, {std::to_string(n)});
+    if (fault == EntryFault::Mismatch) return f.文言(Text::ENTRY_MISMATCH, {std::to_string(n)});
+    return f.文言(Text::ENTRY_OFF_BOARD, {std::to_string(n)});
 }
 
 }  // namespace
@@ -33,10 +33,10 @@ void Form1::AFTER_Click() {
 
     if (moves.count >= moves.replay) {
         if (flags.recordMode == 1) {
-            io.dialogs->message("終わり", "進む");
+            io.dialogs->message(文言(Text::RECORD_END), 文言(Text::TITLE_FORWARD));
         } else {
             playSound(sounds.refusal);
-            io.dialogs->message("できません", "進む");
+            io.dialogs->message(文言(Text::CANNOT_DO), 文言(Text::TITLE_FORWARD));
         }
         return;
     }
@@ -45,7 +45,7 @@ void Form1::AFTER_Click() {
     const MoveRecord& m = moves.entry[moves.count + 1];
     if (EntryFault fault = entryFault(m, board, hands); fault != EntryFault::None) {
         playSound(sounds.refusal);
-        io.dialogs->message(faultText(fault, moves.count + 1), "進む");
+        io.dialogs->message(faultText(*this, fault, moves.count + 1), 文言(Text::TITLE_FORWARD));
         return;
     }
 
@@ -74,9 +74,9 @@ void Form1::AFTER_Click() {
     playSound(sounds.placed);
     描画_桝1列目();
     if (m.after > 0)
-        描画_移動結果(UPPER_TEXT_C, UPPER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE);
+        描画_移動結果(UPPER_TEXT_C, UPPER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE, &m);
     else
-        描画_移動結果(LOWER_TEXT_C, LOWER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE);
+        描画_移動結果(LOWER_TEXT_C, LOWER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE, &m);
 
     turn.sideToMove = NOBODY;
     描画_手数(moves.moveNumber);
@@ -92,7 +92,7 @@ void Form1::REPLAY_Click() {
     // check only keeps a corrupted list from writing anywhere else.
     if (moves.count < 1 || !entryOnBoard(moves.entry[moves.count])) {
         playSound(sounds.refusal);
-        io.dialogs->message("できません", "戻る");
+        io.dialogs->message(文言(Text::CANNOT_DO), 文言(Text::TITLE_BACK));
         return;
     }
     const int n = moves.count;
@@ -146,7 +146,7 @@ void Form1::CANCEL_Click() {
 void Form1::REVERSE_Click() {
     if (flags.recordMode == 1) {
         playSound(sounds.refusal);
-        io.dialogs->message("棋譜ﾓｰﾄﾞではできません", "反転");
+        io.dialogs->message(文言(Text::NOT_IN_RECORD_MODE), 文言(Text::TITLE_REVERSE));
         return;
     }
     flags.reversed = 1;

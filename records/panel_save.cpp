@@ -5,7 +5,7 @@ namespace zelkora {
 bool writePanelFile(Form1& f, const std::string& fileName, const std::vector<std::uint8_t>& bytes) {
     const std::string path = f.io.panel->folder() + "/" + fileName;
     if (fileName.find('/') != std::string::npos || !f.io.files->writeAll(path, bytes)) {
-        f.io.dialogs->message("棋譜ﾌｧｲﾙを作成できません\r" + path, "棋譜保存");
+        f.io.dialogs->message(f.文言(Text::RECORD_NOT_CREATED, {path}), f.文言(Text::TITLE_RECORD_SAVE));
         return false;
     }
     f.描画_可視(false, false, false);

@@ -24,10 +24,10 @@ constexpr int FIELD_FILE = 1, FIELD_GAME = 2, FIELD_FIRST = 3, FIELD_SECOND = 4;
 
 const std::string EXTENSION = ".棋譜";
 
-std::string unusableText(const std::vector<int>& lines) {
-    std::string text = "使えない手があります：" + std::to_string(lines.front()) + "行目";
-    if (lines.size() > 1) text += "ほか" + std::to_string(lines.size() - 1) + "手";
-    return text + "\r'進 'はその手の前で止まります";
+std::string unusableText(const Form1& f, const std::vector<int>& lines) {
+    std::string text = f.文言(Text::UNUSABLE_MOVES, {std::to_string(lines.front())});
+    if (lines.size() > 1) text += f.文言(Text::UNUSABLE_MOVES_MORE, {std::to_string(lines.size() - 1)});
+    return text + f.文言(Text::UNUSABLE_MOVES_STOP);
 }
 
 }  // namespace
@@ -40,9 +40,9 @@ void Form1::KIFU_READ_Click() {
 void Form1::KIFU_WRITE_Click() {
     display.kifPanel = false;
     if (flags.reversed == 1) {
-        io.dialogs->message("反転後は書き込みできません", "棋譜書込");
+        io.dialogs->message(文言(Text::NO_WRITE_AFTER_REVERSE), 文言(Text::TITLE_RECORD_WRITE));
     } else if (flags.handicapFlag == 1) {
-        io.dialogs->message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+        io.dialogs->message(文言(Text::NO_WRITE_AFTER_HANDICAP), 文言(Text::TITLE_RECORD_WRITE));
     } else {
         描画_可視(true, true, false);
         描画_棋譜_IO(0);
@@ -56,13 +56,13 @@ void Form1::Command1_Click() {
     }
     const std::string fileName = io.panel->text(FIELD_FILE);
     if (fileName.empty()) {
-        io.dialogs->message("ﾌｧｲﾙ名が入力されていません", "  ");
+        io.dialogs->message(文言(Text::NO_FILE_NAME), "  ");
         return;
     }
     // A game that has ended is saved whole until the next game starts.
     const int toSave = moves.finished > 0 ? moves.finished : moves.count;
     if (toSave < 1) {
-        io.dialogs->message("保存するデータがありません", "棋譜保存");
+        io.dialogs->message(文言(Text::NOTHING_TO_SAVE), 文言(Text::TITLE_RECORD_SAVE));
         return;
     }
 
@@ -76,7 +76,7 @@ void Form1::Command1_Click() {
 
     if (!writePanelFile(*this, fileName + EXTENSION, bytes)) return;
     moves.unsaved = false;
-    io.dialogs->message("棋譜を書き込みました", "  ");
+    io.dialogs->message(文言(Text::RECORD_WRITTEN), "  ");
 }
 
 void Form1::File1_Click(const std::string& fileName) {
@@ -85,16 +85,16 @@ void Form1::File1_Click(const std::string& fileName) {
     switch (io.files->readAll(path, RECORD_MAX_BYTES, bytes)) {
     case ReadResult::Ok: break;
     case ReadResult::Unreadable:
-        io.dialogs->message("棋譜ﾌｧｲﾙを開けません\r" + path, "棋譜");
+        io.dialogs->message(文言(Text::RECORD_UNREADABLE, {path}), 文言(Text::TITLE_RECORD));
         return;
     case ReadResult::TooLarge:
-        io.dialogs->message("棋譜ﾌｧｲﾙとしては大きすぎます\r" + path, "棋譜読込");
+        io.dialogs->message(文言(Text::RECORD_TOO_LARGE, {path}), 文言(Text::TITLE_RECORD_READ));
         return;
     }
     const LoadedRecord record = readRecord(bytes);
     if (!record.isRecord) {
         playSound(sounds.refusal);
-        io.dialogs->message("棋譜ﾌｧｲﾙではありません", "棋譜読込");
+        io.dialogs->message(文言(Text::NOT_A_RECORD), 文言(Text::TITLE_RECORD_READ));
         return;
     }
 
@@ -110,13 +110,13 @@ void Form1::File1_Click(const std::string& fileName) {
     moves.moveNumber = 0;
     moves.replay = n;
 
-    io.dialogs->message(" 読み込みました", "棋譜");
+    io.dialogs->message(文言(Text::RECORD_READ), 文言(Text::TITLE_RECORD));
     if (record.truncated)
-        io.dialogs->message("棋譜ﾌｧｲﾙが" + std::to_string(MoveList::MAX) + "手を超えています\r" +
-                                std::to_string(MoveList::MAX + 1) + "手目からは読み込みません",
-                            "棋譜");
-    if (!record.unusableLines.empty()) io.dialogs->message(unusableText(record.unusableLines), "棋譜");
-    io.dialogs->message("棋譜を '進 'で進めて下さい", "棋譜");
+        io.dialogs->message(
+            文言(Text::RECORD_TOO_LONG, {std::to_string(MoveList::MAX), std::to_string(MoveList::MAX + 1)}),
+            文言(Text::TITLE_RECORD));
+    if (!record.unusableLines.empty()) io.dialogs->message(unusableText(*this, record.unusableLines), 文言(Text::TITLE_RECORD));
+    io.dialogs->message(文言(Text::STEP_RECORD), 文言(Text::TITLE_RECORD));
 }
 
 void Form1::STOP_Click() {

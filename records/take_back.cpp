@@ -40,20 +40,20 @@ void Form1::MATTA_Click() {
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
 
-    const char* refusal = nullptr;
+    std::string refusal;
     const int k = 待った手数();
-    if (flags.recordMode == 1) refusal = "棋譜ﾓｰﾄﾞではできません";
-    else if (turn.sideToMove == NOBODY) refusal = "対局中ではできません";
-    else if (k < 1) refusal = "戻せる手がありません";
-    if (refusal) {
+    if (flags.recordMode == 1) refusal = 文言(Text::NOT_IN_RECORD_MODE);
+    else if (turn.sideToMove == NOBODY) refusal = 文言(Text::NOT_DURING_GAME);
+    else if (k < 1) refusal = 文言(Text::NOTHING_TO_TAKE_BACK);
+    if (!refusal.empty()) {
         playSound(sounds.refusal);
-        io.dialogs->message(refusal, "待った");
+        io.dialogs->message(refusal, 文言(Text::TITLE_TAKE_BACK));
         return;
     }
     for (int n = moves.count; n > moves.count - k; --n)
         if (!entryOnBoard(moves.entry[n])) {
             playSound(sounds.refusal);
-            io.dialogs->message("戻せる手がありません", "待った");
+            io.dialogs->message(文言(Text::NOTHING_TO_TAKE_BACK), 文言(Text::TITLE_TAKE_BACK));
             return;
         }
 
@@ -98,14 +98,14 @@ void Form1::MATTA_Click() {
     for (int n = 1; n <= moves.count; ++n) (isUpper(moves.entry[n].after) ? lastUpper : lastLower) = n;
     if (lastUpper) {
         const MoveRecord& m = moves.entry[lastUpper];
-        描画_移動結果(UPPER_TEXT_C, UPPER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE);
+        描画_移動結果(UPPER_TEXT_C, UPPER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE, &m);
     } else {
         for (int c = 0; c < 3; ++c) 描画_絵(display.background, UPPER_TEXT_C + c, UPPER_TEXT_R);
         描画_桝輪郭(COLOUR_GREEN, -1, 7);
     }
     if (lastLower) {
         const MoveRecord& m = moves.entry[lastLower];
-        描画_移動結果(LOWER_TEXT_C, LOWER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE);
+        描画_移動結果(LOWER_TEXT_C, LOWER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE, &m);
     } else {
         for (int c = 0; c < 3; ++c) 描画_絵(display.background, LOWER_TEXT_C + c, LOWER_TEXT_R);
     }

@@ -58,11 +58,7 @@ void Form1::SIDOU_Click() {
 
 void Form1::VER_Click() {
     playSound(sounds.other);
-    io.dialogs->message(std::string("Zelkora  バージョン ") + ZELKORA_VERSION +
-                            "\r\r"
-                            "取れる駒は必ず取り、自分の玉を取られた方が勝ちになる「負け将棋」です。\r\r"
-                            "作: Zelkora 開発チーム（絵と音もこのプログラムのために作りました）",
-                        "バージョン情報", Buttons::Ok);
+    io.dialogs->message(文言(Text::VERSION_TEXT, {ZELKORA_VERSION}), 文言(Text::TITLE_VERSION), Buttons::Ok);
 }
 
 void Form1::BGM_Click() {

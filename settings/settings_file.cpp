@@ -137,6 +137,13 @@ void Form1::読込_環境設定ファイル() {
     表示倍率_設定(NORMAL_SIZE);
 }
 
+void Form1::読込_言語() {
+    std::vector<std::uint8_t> bytes;
+    if (io.files->exists(settingsPath(*this)) &&
+        io.files->readAll(settingsPath(*this), SETTINGS_LIMIT, bytes) == ReadResult::Ok)
+        display.language = laterLinesOf(bytes).language;
+}
+
 void Form1::書込_環境設定ファイル() {
     // Without a background line there is no first line, and so no second.
     const int percent = checkedEnlargement(*io.menu);

@@ -28,6 +28,7 @@ struct DrawingStep {
     Kind kind = Kind::Fill;
     int colour = 0;                       // Fill, Outline, Text
     Picture picture = Picture::Count;     // Picture
+    PieceSet pieces = PieceSet::Traditional;   // Picture: the set it was drawn in
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;   // twips: top-left (Picture, Text), both corners (Outline)
     double points = 0;                    // Text
     bool bold = false;                    // Text

@@ -24,7 +24,11 @@ bool isBackgroundTile(Picture p) {
 
 }  // namespace
 
-QImage renderPicture(Picture picture, QSize size) {
+bool isPiecePicture(Picture picture) {
+    return picture >= Picture::SITA_HU0 && picture <= Picture::UE_OU;
+}
+
+QImage renderPicture(Picture picture, QSize size, PieceSet set) {
     const PictureEntry& entry = pictureEntry(picture);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::black);
@@ -48,7 +52,7 @@ QImage renderPicture(Picture picture, QSize size) {
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(QPoint(last, 0), first);
     } else {
-        art::drawPieceSquare(painter, picture);
+        art::drawPieceSquare(painter, picture, set);
     }
     painter.end();
     return image.convertToFormat(QImage::Format_RGB32);
@@ -66,13 +70,14 @@ const QImage& PictureCache::embedded(Picture picture) {
     return images.at(static_cast<std::size_t>(picture));
 }
 
-const QImage& PictureCache::at(Picture picture, QSize size) {
+const QImage& PictureCache::at(Picture picture, QSize size, PieceSet set) {
+    if (!isPiecePicture(picture)) set = PieceSet::Traditional;
     const PictureEntry& entry = pictureEntry(picture);
     const QImage& own = embedded(picture);
-    if (size == QSize(entry.width, entry.height) && !own.isNull()) return own;
-    const auto key = std::make_tuple(static_cast<int>(picture), size.width(), size.height());
+    if (set == PieceSet::Traditional && size == QSize(entry.width, entry.height) && !own.isNull()) return own;
+    const auto key = std::make_tuple(static_cast<int>(picture), static_cast<int>(set), size.width(), size.height());
     auto it = drawn_.find(key);
-    if (it == drawn_.end()) it = drawn_.emplace(key, renderPicture(picture, size)).first;
+    if (it == drawn_.end()) it = drawn_.emplace(key, renderPicture(picture, size, set)).first;
     return it->second;
 }
 

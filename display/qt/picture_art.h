@@ -5,8 +5,10 @@
 // other size they are drawn afresh from the same vector art the picture
 // generator draws them with (tools/make_pictures), at that size in device
 // pixels: edges and the pieces' characters are as sharp as the screen allows,
-// never an enlarged small bitmap. A drawn picture is kept for later calls; the
-// canvas forgets them when its scale changes.
+// never an enlarged small bitmap. The beginners' pieces are always drawn from
+// the art (only the traditional set is embedded); the other pictures are the
+// same in both sets. A drawn picture is kept for later calls; the canvas
+// forgets them when its scale changes.
 #pragma once
 
 #include <map>
@@ -19,23 +21,27 @@
 
 namespace zelkora {
 
+// Whether the picture is a piece on its square (the pictures a set changes).
+bool isPiecePicture(Picture picture);
+
 // The picture drawn from the vector art at `size` device pixels (opaque).
-QImage renderPicture(Picture picture, QSize size);
+QImage renderPicture(Picture picture, QSize size, PieceSet set = PieceSet::Traditional);
 
 class PictureCache {
 public:
     // The picture as embedded (a null image if the resource is missing).
     static const QImage& embedded(Picture picture);
 
-    // The picture at `size` device pixels: the embedded one at its own size,
-    // otherwise drawn from the art (once per size).
-    const QImage& at(Picture picture, QSize size);
+    // The picture at `size` device pixels in the given set: the embedded one
+    // at its own size for the traditional set, otherwise drawn from the art
+    // (once per set and size).
+    const QImage& at(Picture picture, QSize size, PieceSet set = PieceSet::Traditional);
 
     void clear() { drawn_.clear(); }
     std::size_t drawnCount() const { return drawn_.size(); }
 
 private:
-    std::map<std::tuple<int, int, int>, QImage> drawn_;
+    std::map<std::tuple<int, int, int, int>, QImage> drawn_;   // picture, set, width, height
 };
 
 }  // namespace zelkora

@@ -75,6 +75,7 @@ void RetainedCanvas::drawPicture(Picture which, double x, double y) {
     DrawingStep step;
     step.kind = DrawingStep::Kind::Picture;
     step.picture = which;
+    step.pieces = pieceSet_;
     step.x1 = x;
     step.y1 = y;
     add(step, pictureArea(which, x, y));
@@ -186,7 +187,7 @@ void RetainedCanvas::paint(const DrawingStep& step) {
     DevicePainter painter(image_, clientRect());
     switch (step.kind) {
     case DrawingStep::Kind::Picture:
-        paintPicture(*painter, step.picture, step.x1, step.y1);
+        paintPicture(*painter, step.picture, step.x1, step.y1, step.pieces);
         if (isBackgroundTile(step.picture)) marginTile_ = step.picture;
         break;
     case DrawingStep::Kind::Outline: paintOutline(*painter, step); break;
@@ -195,11 +196,11 @@ void RetainedCanvas::paint(const DrawingStep& step) {
     }
 }
 
-void RetainedCanvas::paintPicture(QPainter& painter, Picture picture, double x, double y) {
+void RetainedCanvas::paintPicture(QPainter& painter, Picture picture, double x, double y, PieceSet set) {
     const QRectF area = pictureArea(picture, x, y);
     const QRect target(QPoint(scale_.x(area.left()), scale_.y(area.top())),
                        QPoint(scale_.x(area.right()) - 1, scale_.y(area.bottom()) - 1));
-    painter.drawImage(target.topLeft(), pictures_.at(picture, target.size()));
+    painter.drawImage(target.topLeft(), pictures_.at(picture, target.size(), set));
     changed(target);
 }
 

@@ -9,7 +9,8 @@
 // on a transparent background at its real pixel size.
 //
 // Every step is also kept (DrawingRecord), so a change of scale draws the
-// whole picture again at the new resolution. Where the image is larger than
+// whole picture again at the new resolution; a piece keeps the set it was
+// drawn in, whatever set is chosen since. Where the image is larger than
 // the client area (a window enlarged out of proportion), the client area sits
 // at the scale's offset and the rest shows the last background tile drawn,
 // continuing the game's grid of cells, or the last fill colour before any.
@@ -72,15 +73,15 @@ public:
 private:
     void add(const DrawingStep& step, const QRectF& area);
     void paint(const DrawingStep& step);
-    void paintPicture(QPainter& painter, Picture picture, double x, double y);
+    void paintPicture(QPainter& painter, Picture picture, double x, double y, PieceSet set = PieceSet::Traditional);
     void paintOutline(QPainter& painter, const DrawingStep& step);
     void paintText(QPainter& painter, const DrawingStep& step);
     void paintMargins();
     void redraw();
     QFont fontFor(double points, bool bold) const;
     void changed(const QRect& rect);
-    PieceSet pieceSet_ = PieceSet::Traditional;
 
+    PieceSet pieceSet_ = PieceSet::Traditional;   // the set of the pieces drawn next
     double widthTwips_, heightTwips_;
     TwipsScale scale_;
     QImage image_;

@@ -182,19 +182,7 @@ TEST(CoreAgainstTheGame, WholeRandomGames) {
     Tally tally;
     int finished = 0;
     for (int game = 0; game < 40; ++game) {
-        Position p;
-        const int back[9] = {20, 30, 100, 110, 950, 110, 100, 30, 20};
-        for (int x = 1; x <= 9; ++x) {
-            p.put(x, 1, back[x - 1]);
-            p.put(x, 9, -back[x - 1]);
-            p.put(x, 3, 10);
-            p.put(x, 7, -10);
-        }
-        p.put(2, 2, 900);
-        p.put(8, 2, 800);
-        p.put(2, 8, -800);
-        p.put(8, 8, -900);
-        p.setSide(game % 2);
+        Position p = engine::initialPosition(game % 2);
         for (int ply = 0; ply < 300; ++ply) {
             std::vector<engine::Move> next;
             compare(p, rng, tally, &next);

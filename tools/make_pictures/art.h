@@ -15,7 +15,21 @@ namespace zelkora::art {
 // The empty wood square.
 void drawEmptySquare(QPainter& painter);
 // A piece on the wood square; the upper side's pieces are turned by 180 degrees.
-void drawPieceSquare(QPainter& painter, Picture piece);
+// The beginners' set shows a smaller character with the piece's movement marks.
+void drawPieceSquare(QPainter& painter, Picture piece, PieceSet set = PieceSet::Traditional);
+// Where a piece's own frame (a king-sized piece pointing up, resting on the
+// square's lower edge) lands on the square.
+QTransform pieceFrame(Picture piece);
+
+// ---- The beginners' movement marks, in a piece's own frame ----
+
+// The dot of a move by (dx, dy) squares, dy < 0 forward: one of the eight
+// neighbours, or a knight's jump (dx = -1 or 1, dy = -2).
+QPointF moveMark(int dx, int dy);
+// A point on the sliding line of direction (dx, dy) beyond the step's dot.
+QPointF slideMark(int dx, int dy);
+// Dots and lines of every move of the piece's kind, in `ink`.
+void drawMoveMarks(QPainter& painter, Picture piece, const QColor& ink);
 // A background tile that repeats every 33 pixels across and 41 down.
 void drawBackground(QPainter& painter, Picture tile);
 void drawTitle(QPainter& painter);

@@ -3,7 +3,8 @@
 // A piece is drawn in its own frame, point up, resting on the square's lower
 // edge; smaller kinds are scaled down about that resting point, as real sets
 // are. The upper side's pieces use the same frame turned by 180 degrees about
-// the square's centre. Promoted pieces carry their promoted name in red.
+// the square's centre. Promoted pieces carry their promoted name in red. The
+// beginners' set adds the movement marks (moves.cpp) in the character's colour.
 #include <cmath>
 #include <stdexcept>
 
@@ -64,7 +65,7 @@ QPainterPath pieceOutline() {
 }
 
 // Where a piece's own frame lands on the square.
-QTransform pieceFrame(const PieceArt& art) {
+QTransform frameOf(const PieceArt& art) {
     QTransform t;
     if (art.upper) {
         t.translate(W / 2, H / 2);
@@ -77,7 +78,17 @@ QTransform pieceFrame(const PieceArt& art) {
     return t;
 }
 
+QFont kanjiFont(int pixels) {
+    QFont font(KANJI_FONT);
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
 }  // namespace
+
+QTransform pieceFrame(Picture piece) { return frameOf(pieceArt(piece)); }
 
 void drawEmptySquare(QPainter& painter) {
     painter.fillRect(QRectF(0, 0, W, H), QColor(222, 180, 106));
@@ -97,11 +108,11 @@ void drawEmptySquare(QPainter& painter) {
     }
 }
 
-void drawPieceSquare(QPainter& painter, Picture piece) {
+void drawPieceSquare(QPainter& painter, Picture piece, PieceSet set) {
     const PieceArt& art = pieceArt(piece);
     drawEmptySquare(painter);
 
-    const QTransform frame = pieceFrame(art);
+    const QTransform frame = frameOf(art);
     const QPainterPath body = frame.map(pieceOutline());
 
     // A soft shadow down and to the right, whichever way the piece points.
@@ -118,13 +129,18 @@ void drawPieceSquare(QPainter& painter, Picture piece) {
 
     painter.save();
     painter.setTransform(frame, true);
-    QFont font(KANJI_FONT);
-    font.setPixelSize(19);
-    font.setBold(true);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    painter.setFont(font);
-    painter.setPen(art.promoted ? QColor(196, 24, 24) : QColor(24, 18, 12));
-    painter.drawText(QRectF(3.8, 10.5, 25.4, 27.0), Qt::AlignCenter, QString::fromUtf8(art.glyph));
+    const QColor ink = art.promoted ? QColor(196, 24, 24) : QColor(24, 18, 12);
+    painter.setPen(ink);
+    const QString glyph = QString::fromUtf8(art.glyph);
+    if (set == PieceSet::Beginners) {
+        // A smaller character in the middle leaves room for the marks round it.
+        painter.setFont(kanjiFont(14));
+        painter.drawText(QRectF(3.8, 15.5, 25.4, 15.0), Qt::AlignCenter, glyph);
+        drawMoveMarks(painter, piece, ink);
+    } else {
+        painter.setFont(kanjiFont(19));
+        painter.drawText(QRectF(3.8, 10.5, 25.4, 27.0), Qt::AlignCenter, glyph);
+    }
     painter.restore();
 }
 
