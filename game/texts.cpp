@@ -61,7 +61,7 @@ constexpr TextEntry TEXTS[] = {
     {MENU_BGM, "BGM", "Music"},
     {MENU_VER, "その他", "About"},
 
-    {PANEL_FILE_NAME, "ﾌｧｲﾙ名 ：", "File name:"},
+    {PANEL_FILE_NAME, "ﾌｧｲﾙ名 ：", "File:"},
     {PANEL_GAME_NAME, "対 局 名：", "Game:"},
     {PANEL_FIRST_PLAYER, "先    手 ：", "Sente:"},
     {PANEL_SECOND_PLAYER, "後    手 ：", "Gote:"},
