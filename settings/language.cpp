@@ -23,13 +23,13 @@ void Form1::画面_再描画_状態込み() {
 
 void Form1::言語_設定(Language language) {
     display.language = language;
-    for (const LanguageChoice& choice : LANGUAGES) io.menu->setChecked(choice.item, choice.language == language);
+    for (const LanguageChoice& choice : LANGUAGES) io.menu->setChecked(choice.item, choice.value == language);
     io.window->setLanguage(language);
 }
 
 void Form1::駒_設定(PieceSet set) {
     display.pieces = set;
-    for (const PieceSetChoice& choice : PIECE_SETS) io.menu->setChecked(choice.item, choice.set == set);
+    for (const PieceSetChoice& choice : PIECE_SETS) io.menu->setChecked(choice.item, choice.value == set);
     io.canvas->setPieceSet(set);
 }
 

@@ -8,21 +8,19 @@
 
 namespace zelkora {
 
-struct LanguageChoice {
+template <typename Value>
+struct OptionChoice {
     const char* item;
-    Language language;
+    Value value;
     const char* line;   // nullptr: the default, not written
 };
+
+using LanguageChoice = OptionChoice<Language>;
+using PieceSetChoice = OptionChoice<PieceSet>;
 
 inline constexpr LanguageChoice LANGUAGES[] = {
     {"NIHONGO", Language::Japanese, nullptr},
     {"ENGLISH", Language::English, "言語=English"},
-};
-
-struct PieceSetChoice {
-    const char* item;
-    PieceSet set;
-    const char* line;   // nullptr: the default, not written
 };
 
 inline constexpr PieceSetChoice PIECE_SETS[] = {

@@ -39,9 +39,9 @@ std::vector<std::uint8_t> fileBytes(const char* line, int percent, const Display
     for (const EnlargementChoice& choice : ENLARGEMENTS)
         if (choice.percent == percent && percent != NORMAL_SIZE) bytes += toShiftJis(choice.line) + "\r\n";
     for (const LanguageChoice& choice : LANGUAGES)
-        if (choice.language == display.language && choice.line) bytes += toShiftJis(choice.line) + "\r\n";
+        if (choice.value == display.language && choice.line) bytes += toShiftJis(choice.line) + "\r\n";
     for (const PieceSetChoice& choice : PIECE_SETS)
-        if (choice.set == display.pieces && choice.line) bytes += toShiftJis(choice.line) + "\r\n";
+        if (choice.value == display.pieces && choice.line) bytes += toShiftJis(choice.line) + "\r\n";
     return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
@@ -77,9 +77,9 @@ LaterLines laterLinesOf(const std::vector<std::uint8_t>& bytes) {
         for (const EnlargementChoice& choice : ENLARGEMENTS)
             if (line == toShiftJis(choice.line)) found.percent = choice.percent;
         for (const LanguageChoice& choice : LANGUAGES)
-            if (choice.line && line == toShiftJis(choice.line)) found.language = choice.language;
+            if (choice.line && line == toShiftJis(choice.line)) found.language = choice.value;
         for (const PieceSetChoice& choice : PIECE_SETS)
-            if (choice.line && line == toShiftJis(choice.line)) found.pieces = choice.set;
+            if (choice.line && line == toShiftJis(choice.line)) found.pieces = choice.value;
     }
     return found;
 }
