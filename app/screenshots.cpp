@@ -41,9 +41,7 @@ void showBackground(MainWindow& w, int code) {
     Form1& f = w.form();
     f.チェック設定(code);
     f.display.background = code;
-    const ShownTexts onScreen = f.display.shown;
-    f.画面_再描画();
-    f.描画_状態表示(onScreen);
+    f.画面_再描画_状態込み();
 }
 
 // Against the computer at level 1: the human opens the bishop's diagonal and

@@ -31,13 +31,6 @@ void install(QTranslator* translator) {
 
 }  // namespace
 
-QTranslator* installQtTranslations(QCoreApplication& app) {
-    QTranslator* translator =
-        loaded(app, QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (translator) QCoreApplication::installTranslator(translator);
-    return translator;
-}
-
 bool useLanguage(Language language) {
     QCoreApplication* app = QCoreApplication::instance();
     if (!app) return false;

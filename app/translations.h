@@ -5,15 +5,7 @@
 
 #include "game/ports.h"
 
-class QCoreApplication;
-class QTranslator;
-
 namespace zelkora {
-
-// Loads qtbase_ja.qm from Qt's translations folder and installs it in `app`,
-// which owns it. Answers the installed translator, or nullptr when the file is
-// missing (Qt then shows its English texts).
-QTranslator* installQtTranslations(QCoreApplication& app);
 
 // Installs the translators of `language` in the running application and
 // removes the other language's: in English the game's English translation and

@@ -101,14 +101,19 @@ void reportUnwritable(Form1& form, const std::string& path) {
                              Buttons::Ok, Icon::Warning);
 }
 
+// The file's bytes when it is there, readable and not empty.
+bool readSettings(const Form1& form, std::vector<std::uint8_t>& bytes) {
+    const std::string path = settingsPath(form);
+    return form.io.files->exists(path) && form.io.files->readAll(path, SETTINGS_LIMIT, bytes) == ReadResult::Ok &&
+           !bytes.empty();
+}
+
 }  // namespace
 
 void Form1::読込_環境設定ファイル() {
     const std::string path = settingsPath(*this);
     std::vector<std::uint8_t> bytes;
-    const bool readable = io.files->exists(path) &&
-                          io.files->readAll(path, SETTINGS_LIMIT, bytes) == ReadResult::Ok && !bytes.empty();
-    if (readable) {
+    if (readSettings(*this, bytes)) {
         const std::string line = lineOf(bytes, 0);
         for (const BackgroundChoice& choice : BACKGROUNDS) {
             if (line == toShiftJis(choice.line)) {
@@ -139,9 +144,7 @@ void Form1::読込_環境設定ファイル() {
 
 void Form1::読込_言語() {
     std::vector<std::uint8_t> bytes;
-    if (io.files->exists(settingsPath(*this)) &&
-        io.files->readAll(settingsPath(*this), SETTINGS_LIMIT, bytes) == ReadResult::Ok)
-        display.language = laterLinesOf(bytes).language;
+    if (readSettings(*this, bytes)) display.language = laterLinesOf(bytes).language;
 }
 
 void Form1::書込_環境設定ファイル() {

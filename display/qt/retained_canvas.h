@@ -44,7 +44,6 @@ public:
     void drawText(double x, double y, const std::string& text) override;
     void refresh() override;
     void setPieceSet(PieceSet set) override;
-    PieceSet pieceSet() const { return pieceSet_; }
 
     // Paints the whole image in a palette colour.
     void fill(int colour);
