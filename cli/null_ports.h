@@ -76,7 +76,7 @@ public:
     ReadResult readAll(const std::string&, std::size_t, std::vector<std::uint8_t>&) const override {
         return ReadResult::Unreadable;
     }
-    bool writeAll(const std::string&, const std::vector<std::uint8_t>&) override { return false; }
+    bool writeAll(const std::string&, const std::vector<std::uint8_t>&, std::size_t) override { return false; }
 };
 
 // All of them together, handed to every Form1 the engine makes.

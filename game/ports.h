@@ -148,8 +148,10 @@ public:
     virtual ReadResult readAll(const std::string& path, std::size_t limit,
                                std::vector<std::uint8_t>& bytes) const = 0;
     // Replaces the file's contents as one step: the old contents stay whole
-    // when the write fails. False on failure.
-    virtual bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
+    // when the write fails. False on failure. `limit` is the largest file of
+    // the format being written: an existing file larger than that is not one of
+    // the game's files and may be refused rather than read.
+    virtual bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes, std::size_t limit) = 0;
 };
 
 // Where the game's own files are. The platform layer decides (beside the

@@ -145,6 +145,10 @@ constexpr TextEntry TEXTS[] = {
     {STEP_RECORD, "棋譜を '進 'で進めて下さい", "Step through the record with 'Forward'"},
     {RECORD_NOT_CREATED, "棋譜ﾌｧｲﾙを作成できません\r{1}", "Cannot create the record file\r{1}"},
     {KIF_WRITTEN, "KIFで書き出しました", "Exported as KIF"},
+    {BAD_FILE_NAME, "ﾌｧｲﾙ名に使えない文字があります", "The file name holds a character that cannot be used"},
+    {SHIFT_JIS_LOSS, "Shift_JIS で書けない文字があります。そのまま書きますか？\r（KIF書出で名前を .kifu にすると UTF-8 で残ります）",
+     "Some characters cannot be written in Shift_JIS. Write anyway?\r(KIF export to a name ending in .kifu keeps them in "
+     "UTF-8.)"},
 
     {SETTINGS_UNWRITABLE, "設定ファイルに書き込めません。\r{1}\r背景画は緑を使い、選んだ背景画は次の起動まで残りません。",
      "Cannot write the settings file.\r{1}\rThe green background is used; the choices made are not kept for the "

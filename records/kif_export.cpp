@@ -3,7 +3,8 @@
 //
 // The panel's folder and file-name field choose the file: a name ending in
 // ".kifu" is written in UTF-8, one ending in ".kif" in Shift_JIS, and any other
-// name gets ".kif" added. A played game is written up to the move on the board
+// name gets ".kif" added. Names Shift_JIS cannot hold are written only when the
+// player agrees, since a ".kifu" file would keep them. A played game is written up to the move on the board
 // (moves taken back are not part of it); a loaded record is written whole,
 // however far it has been stepped. The names follow the rule of "書込": the
 // lower side's player is the first player's field when the lower side moved
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "game/Form1.h"
+#include "game/sjis.h"
 #include "records/kif_format.h"
 #include "records/panel_save.h"
 
@@ -21,6 +23,11 @@ namespace zelkora {
 namespace {
 
 constexpr int FIELD_FILE = 1, FIELD_FIRST = 3, FIELD_SECOND = 4;
+
+// Far above any KIF written here (the panel's fields hold at most 32,767
+// characters each, the moves a few dozen bytes each): a larger file already
+// under the chosen name is not one of the game's records.
+constexpr std::size_t KIF_MAX_BYTES = 1 << 20;
 
 bool endsWith(const std::string& text, const std::string& tail) {
     if (text.size() < tail.size()) return false;
@@ -64,7 +71,9 @@ void Form1::書込_KIFファイル() {
     game.upperMated = turn.gameMode != MODE_MAN && upperMatedAfter(game.moves);
 
     if (!endsWith(fileName, ".kif") && !endsWith(fileName, ".kifu")) fileName += ".kif";
-    if (!writePanelFile(*this, fileName, encodeKif(game, kifEncodingOf(fileName)))) return;
+    const KifEncoding encoding = kifEncodingOf(fileName);
+    const bool loses = encoding == KifEncoding::ShiftJis && !fitsShiftJis(formatKif(game));
+    if (!writePanelFile(*this, {fileName, encodeKif(game, encoding), KIF_MAX_BYTES, loses})) return;
     display.kifPanel = false;
     io.dialogs->message(文言(Text::KIF_WRITTEN), "  ");
 }

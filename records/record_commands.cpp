@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/Form1.h"
+#include "game/sjis.h"
 #include "records/panel_save.h"
 #include "records/record_format.h"
 
@@ -74,7 +75,8 @@ void Form1::Command1_Click() {
     const std::vector<std::uint8_t> bytes =
         writeRecord(io.panel->text(FIELD_GAME), upperName, lowerName, moves, toSave);
 
-    if (!writePanelFile(*this, fileName + EXTENSION, bytes)) return;
+    const bool loses = !fitsShiftJis(io.panel->text(FIELD_GAME) + first + second);
+    if (!writePanelFile(*this, {fileName + EXTENSION, bytes, RECORD_MAX_BYTES, loses})) return;
     moves.unsaved = false;
     io.dialogs->message(文言(Text::RECORD_WRITTEN), "  ");
 }

@@ -135,7 +135,7 @@ void Form1::読込_環境設定ファイル() {
     // background is used all the same, and the player is told where.
     言語_設定(Language::Japanese);
     駒_設定(PieceSet::Traditional);
-    if (!io.files->writeAll(path, fileBytes(green().line, NORMAL_SIZE, display))) reportUnwritable(*this, path);
+    if (!io.files->writeAll(path, fileBytes(green().line, NORMAL_SIZE, display), SETTINGS_LIMIT)) reportUnwritable(*this, path);
     チェック設定(green().code);
     描画_背景(green().code);
     display.background = green().code;
@@ -158,12 +158,12 @@ void Form1::書込_環境設定ファイル() {
         }
     }
     const std::string path = settingsPath(*this);
-    if (io.files->writeAll(path, bytes)) return;
+    if (io.files->writeAll(path, bytes, SETTINGS_LIMIT)) return;
     // One more attempt with the green line, and the menu shows green. The
     // screen follows the menu: in a folder that cannot be written the game
     // plays on the green background rather than showing a choice the menu
     // and the next start would not know.
-    io.files->writeAll(path, fileBytes(green().line, percent, display));
+    io.files->writeAll(path, fileBytes(green().line, percent, display), SETTINGS_LIMIT);
     reportUnwritable(*this, path);
     チェック設定(green().code);
     display.background = green().code;

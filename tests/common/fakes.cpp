@@ -126,7 +126,7 @@ ReadResult MemoryFiles::readAll(const std::string& path, std::size_t limit, std:
     return ReadResult::Ok;
 }
 
-bool MemoryFiles::writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+bool MemoryFiles::writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes, std::size_t) {
     if (readOnly) return false;
     files[path] = bytes;
     return true;

@@ -140,7 +140,7 @@ public:
     std::set<std::string> unreadable;   // stand there, but every read fails
     bool exists(const std::string& path) const override { return files.count(path) > 0; }
     ReadResult readAll(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) const override;
-    bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
+    bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes, std::size_t limit) override;
     void put(const std::string& path, const std::string& bytes);
     std::string get(const std::string& path) const;
 };

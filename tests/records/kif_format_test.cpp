@@ -183,6 +183,21 @@ TEST_F(KifExportTest, ANameWithAFolderSeparatorIsRefusedAndTheExportStaysOpen) {
     EXPECT_TRUE(h->display.kifPanel);
 }
 
+TEST_F(KifExportTest, OnlyAShiftJisFileWithNamesItCannotHoldAsksFirst) {
+    struct Case { const char* file; const char* player; bool asked; };
+    for (const Case c : {Case{"a.kif", "\xED\x95\x9C", true}, Case{"b.kifu", "\xED\x95\x9C", false},
+                         Case{"c.kif", "下手", false}}) {
+        h->KIFU_KIF_Click();
+        h.panel.fields = {{1, c.file}, {2, "対局"}, {3, c.player}, {4, "上手"}};
+        h.dialogs.shown.clear();
+        h.dialogs.answers = {Answer::No};
+        h->Command1_Click();
+        ASSERT_FALSE(h.dialogs.shown.empty());
+        EXPECT_EQ(h.dialogs.shown[0].buttons == Buttons::YesNo, c.asked) << c.file;
+        EXPECT_EQ(h.files.exists(std::string("./") + c.file), !c.asked) << c.file;
+    }
+}
+
 TEST_F(KifExportTest, AFinishedGameIsWrittenWholeLikeWrite) {
     h->moves.finished = h->moves.count;
     h->moves.count = 0;

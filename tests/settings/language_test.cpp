@@ -183,6 +183,10 @@ const Scenario SCENARIOS[] = {
          h->Command1_Click();
          h.panel.fields[1] = "a/b";
          h->Command1_Click();
+         h.panel.fields[1] = "a\tb";
+         h->Command1_Click();
+         h.panel.fields = {{1, "e"}, {2, "g"}, {3, "\xF0\x9F\x98\x80"}, {4, "t"}};
+         h->Command1_Click();
          h->KIFU_KIF_Click();
          h.panel.fields = {{1, "k"}, {2, "g"}, {3, "s"}, {4, "t"}};
          h->Command1_Click();
