@@ -1,7 +1,9 @@
 // The file port on the real file system: saves replace a file in one step
 // without following planted links, keep its permission bits, its symbolic and
-// hard links; reads open only regular files within a size limit and report
-// every failure instead of throwing or blocking.
+// hard links, refuse files that are not the player's to replace, flush before
+// and after the rename and leave no temporary file; reads open only regular
+// files within a size limit and report every failure instead of throwing or
+// blocking.
 #include <gtest/gtest.h>
 
 #include <filesystem>
