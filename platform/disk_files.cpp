@@ -156,15 +156,16 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
-// Keeps every hard link of the target: its own blocks are rewritten. The
-// space is reserved first, so a full disk fails before anything changes.
+// Keeps every hard link of the target: its own blocks are rewritten, never
+// through a link put in its place since it was resolved. The space is
+// reserved first, so a full disk fails before anything changes.
 bool rewriteInPlace(SaveCalls& calls, const std::string& target, const struct stat& old,
                     const std::vector<std::uint8_t>& bytes, std::size_t limit) {
     if (static_cast<std::uintmax_t>(old.st_size) > limit) return false;
     std::vector<std::uint8_t> previous;
-    Descriptor in(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    Descriptor in(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
     if (in.get() < 0 || readDescriptor(in.get(), limit, previous) != ReadResult::Ok) return false;
-    Descriptor out(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    Descriptor out(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
     if (out.get() < 0) return false;
     if (!bytes.empty() && ::posix_fallocate(out.get(), 0, static_cast<off_t>(bytes.size())) != 0) {
         ::ftruncate(out.get(), old.st_size);
