@@ -110,11 +110,11 @@ const Lesson LESSONS[] = {
      {{0, {2, 8, 1, 7}, "そこはまだどの駒も取れません。先に銀を打って桂を呼び寄せて下さい。",
        "Nothing can take your king there yet. Drop the silver to bring the knight closer first."}}},
 
-    {"待ったとヒント", "Using 待った and ヒント",
+    {"待ったとヒント", "Using Take back and Hint",
      "8k/9/9/9/9/4p4/9/4K4/9 b - 1",
      "迷ったら「局面」の「ヒント」（Ctrl+H）で良い手が分かります。指し間違えたら「待った」（Ctrl+Z）で戻せます。ヒントの手を指して下さい。",
-     "When in doubt, ヒント (Hint) in the 局面 (Position) menu, Ctrl+H, shows a good move; 待った (Take back), "
-     "Ctrl+Z, takes a move back. Play the hint's move.",
+     "When in doubt, Hint in the Position menu (Ctrl+H) shows a good move; Take back (Ctrl+Z) takes a move back. "
+     "Play the hint's move.",
      {{5, 8, 5, 7, SITA_OU}, {5, 6, 5, 7, UE_HU}},
      {{0, {5, 8, 4, 7}, "そこはどの駒も取れません。ヒントを見てみましょう。",
        "Nothing can take your king there. Ask for a hint."}}},
