@@ -35,6 +35,7 @@ FileLayout FileLayout::ofProgram(const QString& programFolder) {
         layout.soundLibrary = beside;
         layout.soundFolder = programFolder;
         layout.settingsFolder = programFolder;
+        layout.dataFolder = programFolder;
         layout.recordsFolder = QDir::currentPath();
         return layout;
     }
@@ -43,6 +44,8 @@ FileLayout FileLayout::ofProgram(const QString& programFolder) {
     layout.soundFolder = under(programFolder, DATA_FROM_PROGRAM);
     layout.settingsFolder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(APP_ID);
+    layout.dataFolder =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(APP_ID);
     layout.recordsFolder = documentsFolder();
     return layout;
 }
@@ -58,6 +61,7 @@ Places FileLayout::places() const {
     Places places;
     places.settingsFolder = settingsFolder.toStdString();
     places.soundFolder = soundFolder.toStdString();
+    places.dataFolder = dataFolder.toStdString();
     return places;
 }
 

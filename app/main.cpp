@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include "app/file_layout.h"
 #include "app/main_window.h"
@@ -66,5 +67,7 @@ int main(int argc, char** argv) {
     if (report) return zelkora::runStartupReport();
     zelkora::MainWindow window(zelkora::FileLayout::ofProgram(QCoreApplication::applicationDirPath()));
     window.show();
+    // The first start offers the lessons once the window is on the screen.
+    QTimer::singleShot(0, &window, [&window] { window.offerLessons(); });
     return app.exec();
 }

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/lesson_mode.h"
 #include "app/menu_table.h"
 #include "app/translations.h"
 #include "display/qt/canvas_widget.h"
@@ -54,7 +55,10 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     files_ = std::make_unique<DiskFiles>();
     window_ = std::make_unique<QtWindow>(*this, *canvas_, [this] { quitProgram(); });
     panel_ = std::make_unique<RecordPanelWidgets>(canvas_, *dialogs, canvas_->scale());
-    canvas_->onScaleChanged = [this](const TwipsScale& scale) { panel_->setScale(scale); };
+    canvas_->onScaleChanged = [this](const TwipsScale& scale) {
+        panel_->setScale(scale);
+        if (lessons_) lessons_->setScale(scale);
+    };
     panel_->startIn(layout_.recordsFolder);
     // The settings folder of an installed copy may not exist yet; when it
     // cannot be made, writing the file fails and the game says so.
@@ -74,7 +78,12 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
 
     panel_->onFileChosen = [this](const std::string& name) { form_->File1_Click(name); };
     panel_->onReturn = [this] { form_->Command1_Click(); };
-    canvas_->onMouseDown = [this](int button, double x, double y) { form_->Form_MouseDown(button, 0, x, y); };
+    lessons_ = std::make_unique<LessonMode>(*form_, canvas_, canvas_->scale());
+    window_->onLessons = [this] { lessons_->open(); };
+    canvas_->onMouseDown = [this](int button, double x, double y) {
+        if (lessons_->active()) lessons_->click(button, x, y);
+        else form_->Form_MouseDown(button, 0, x, y);
+    };
     // Escape reaches the game only from the board (the canvas with the focus),
     // never from a field of the record panel.
     canvas_->onEscape = [this] {
@@ -159,11 +168,17 @@ void MainWindow::retranslate() {
     setWindowTitle(windowText(Text::WINDOW_TITLE));
     for (const auto& [action, caption] : captions_) action->setText(windowText(caption));
     panel_->retranslate();
+    if (lessons_) lessons_->refresh();
 }
 
 void MainWindow::run(void (Form1::*handler)()) {
     if (form_->display.ended) return;
     (form_.get()->*handler)();
+    lessons_->refresh();
+}
+
+void MainWindow::offerLessons() {
+    if (!form_->display.ended) lessons_->offerOnce();
 }
 
 // Closing the last window ends the event loop of the program. The loop is not

@@ -9,7 +9,8 @@
 // the window builds the menu from the menu table and runs Form_Load. The window
 // can be resized and maximised; the canvas fits the game's client area into it
 // and the record panel and the message boxes follow the canvas's enlargement.
-// Mouse presses on the canvas go to Form_MouseDown, Escape typed while the
+// Mouse presses on the canvas go to Form_MouseDown (through the lesson's
+// checker while a lesson is on the board), Escape typed while the
 // canvas has the focus to Form_KeyPress, and closing the window runs
 // Form_Unload unless the game has already ended the program. When the game
 // chooses a language (at start-up from the settings, or from the menu), the
@@ -35,6 +36,7 @@ class QAction;
 namespace zelkora {
 
 class CanvasWidget;
+class LessonMode;
 class LoadedSoundLibrary;
 class QtMenu;
 class QtWindow;
@@ -69,6 +71,11 @@ public:
     const FileLayout& fileLayout() const { return layout_; }
     // True when the sound library and all its functions were found.
     bool soundLibraryLoaded() const;
+    // The lessons of "入門" (app/lesson_mode.h).
+    LessonMode& lessons() { return *lessons_; }
+    // The first start's offer of the lessons, once; the program calls it
+    // after the window has appeared (scripted runs never do).
+    void offerLessons();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +97,7 @@ private:
     std::unique_ptr<QtWindow> window_;
     std::unique_ptr<RecordPanelWidgets> panel_;
     std::unique_ptr<Form1> form_;
+    std::unique_ptr<LessonMode> lessons_;
     std::vector<std::pair<QAction*, Text>> captions_;   // every menu item with its caption
 };
 

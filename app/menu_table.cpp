@@ -59,6 +59,7 @@ const MenuItem MENU[] = {
     {"SIDOU", Text::MENU_SIDOU, "OPTION", &F::SIDOU_Click, true},
     {"BGM", Text::MENU_BGM, "OPTION", &F::BGM_Click, true},
 
+    {"NYUMON", Text::MENU_NYUMON, nullptr, &F::NYUMON_Click, false},
     {"VER", Text::MENU_VER, nullptr, &F::VER_Click, false},
 };
 

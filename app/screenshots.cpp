@@ -13,14 +13,17 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QProcess>
 #include <QProcessEnvironment>
 
 #include "app/console_dialogs.h"
+#include "app/lesson_mode.h"
 #include "app/main_window.h"
 #include "display/qt/canvas_widget.h"
+#include "display/qt/qt_dialogs.h"
 #include "display/qt/record_panel.h"
 #include "game/sfen.h"
 
@@ -81,8 +84,66 @@ void beginnersPieces(MainWindow& w) {
     f.画面_再描画_状態込み();
 }
 
+// A lesson's move as two clicks on the canvas (right-click on a promoting target).
+void lessonMove(MainWindow& w, int fx, int fy, int tx, int ty) {
+    click(w, fx, fy);
+    click(w, tx, ty);
+}
+
+// The first lesson as it opens: the position, and its goal under the board.
+void lessonStart(MainWindow& w) { w.lessons().start(0); }
+
+// "You must take": the bishop takes instead of the pawn; the move is taken
+// back and the panel says why.
+void lessonWrong(MainWindow& w) {
+    w.lessons().start(3);
+    lessonMove(w, 7, 6, 5, 4);
+}
+
+// The lure played to its end: the knight has taken the king, the lesson is done.
+void lessonDone(MainWindow& w) {
+    w.lessons().start(6);
+    lessonMove(w, 3, 6, 3, 5);
+    lessonMove(w, 3, 8, 2, 7);
+}
+
+// The first start's question, drawn as the box the program shows, inside the
+// window (a modal box is a window of its own that a grab leaves out).
+void lessonsOffer(MainWindow& w) {
+    auto* box = new QMessageBox(&w);
+    const Language language = w.form().display.language;
+    QtDialogs::prepare(*box, textIn(language, Text::LESSONS_OFFER), textIn(language, Text::TITLE_LESSONS),
+                       Buttons::YesNo, Icon::None, w.form().display.enlargement / 100.0);
+    box->setWindowFlags(Qt::Widget);
+    box->setAutoFillBackground(true);
+    box->adjustSize();
+    box->move((w.width() - box->width()) / 2, (w.height() - box->height()) / 2);
+    box->show();
+}
+
+// The lesson pictures in Japanese and English, each at 100% and 200%.
+std::vector<ScreenshotScenario> withLessonPictures(std::vector<ScreenshotScenario> rows) {
+    static std::vector<std::string> names;
+    const std::pair<const char*, void (*)(MainWindow&)> lessons[] = {
+        {"lesson-start", lessonStart}, {"lesson-wrong", lessonWrong}, {"lesson-done", lessonDone},
+        {"lessons-offer", lessonsOffer}};
+    names.reserve(std::size(lessons) * 4);
+    for (const auto& [name, drive] : lessons)
+        for (const bool inEnglish : {false, true})
+            for (const int percent : {100, 200}) {
+                names.push_back(std::string(name) + (inEnglish ? "-english" : "") + (percent == 200 ? "-200" : ""));
+                rows.push_back({names.back().c_str(), [drive, inEnglish, percent](MainWindow& w) {
+                                    w.lessons().writesProgress = false;
+                                    if (inEnglish) english(w);
+                                    if (percent != 100) w.form().表示倍率_設定(percent);
+                                    drive(w);
+                                }});
+            }
+    return rows;
+}
+
 // One row per picture: its name and how to get there from a fresh window.
-const std::vector<ScreenshotScenario> SCENARIOS = {
+const std::vector<ScreenshotScenario> SCENARIOS = withLessonPictures({
     // The window as a player first sees it: initial position, empty stands,
     // the background from the settings and the title.
     {"startup", [](MainWindow&) {}},
@@ -198,7 +259,7 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
          recordPanel(w, {{"Text2", "Game 1"}, {"Text3", "First player"}, {"Text4", "Second player"},
                          {"Text1", "example"}});
      }},
-};
+});
 
 // The console's answers, with a hook that runs once before the first answer.
 class ScreenshotDialogs : public ConsoleDialogs {

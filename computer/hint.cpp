@@ -54,7 +54,9 @@ void Form1::HINT_Click() {
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
     const bool playersTurn = turn.sideToMove != NOBODY && flags.recordMode == 0 &&
-                             (turn.gameMode == MODE_MAN || (turn.gameMode == MODE_COM && turn.sideToMove == turn.lowerTag));
+                             (turn.gameMode == MODE_MAN ||
+                              ((turn.gameMode == MODE_COM || turn.gameMode == MODE_LESSON) &&
+                               turn.sideToMove == turn.lowerTag));
     if (!playersTurn) {
         playSound(sounds.refusal);
         io.dialogs->message(文言(Text::NOT_YOUR_TURN), 文言(Text::TITLE_HINT));

@@ -439,6 +439,9 @@ public:
     void ENGLISH_Click();
     void KOMA_DENTOU_Click();
     void KOMA_SHOSHIN_Click();
+
+    // ---- Lessons (lessons/lessons_menu.cpp) ----
+    void NYUMON_Click();   // "入門": the list of lessons
 };
 
 }  // namespace zelkora

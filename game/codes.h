@@ -25,6 +25,10 @@ constexpr int GOTE = 7;
 constexpr int MODE_NONE = -1;
 constexpr int MODE_MAN = 0;   // two humans
 constexpr int MODE_COM = 1;   // against the computer
+// A lesson of "入門": the player moves, the lesson answers (lessons/lesson_run.h);
+// the click handler hands the turn to nobody, 待った and ヒント work as
+// against the computer.
+constexpr int MODE_LESSON = 2;
 
 // Mouse buttons.
 constexpr int LEFT_BUTTON = 1;

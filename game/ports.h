@@ -132,6 +132,8 @@ public:
     // labels, the standard buttons of message boxes) turns to this language.
     virtual void setLanguage(Language language) = 0;
     virtual void quit() = 0;                                 // ends the program
+    // Shows the list of lessons ("入門"); a window without lessons ignores it.
+    virtual void openLessons() {}
 };
 
 enum class ReadResult { Ok, Unreadable, TooLarge };
@@ -161,6 +163,7 @@ public:
 struct Places {
     std::string settingsFolder;   // holds "Zelkora.ini"
     std::string soundFolder;      // holds the four wave files
+    std::string dataFolder;       // holds the player's progress in the lessons
 };
 
 // A file of `folder` by its name; in the current folder when `folder` is empty.

@@ -59,6 +59,7 @@ constexpr TextEntry TEXTS[] = {
     {MENU_KOMA_SHOSHIN, "初心者用の駒", "Beginners' pieces"},
     {MENU_SIDOU, "移動指導", "Show moves"},
     {MENU_BGM, "BGM", "Music"},
+    {MENU_NYUMON, "入門", "Lessons"},
     {MENU_VER, "その他", "About"},
 
     {PANEL_FILE_NAME, "ﾌｧｲﾙ名 ：", "File:"},
@@ -188,6 +189,12 @@ constexpr TextEntry TEXTS[] = {
     {GRADE_11KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級", "Handicap: 11-kyu"},
     {GRADE_12KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級", "Handicap: 12-kyu"},
     {MOVE_NUMBER_SUFFIX, "手目", "moves"},
+    {TITLE_LESSONS, "入門", "Lessons"},
+    {LESSONS_OFFER, "入門を始めますか？", "Would you like to start with the lessons?"},
+    {LESSON_CHOOSE, "入門を選んで下さい（✓は済み）", "Choose a lesson (✓: done)"},
+    {LESSON_HEADING, "入門{1}　{2}", "Lesson {1}: {2}"},
+    {LESSON_DONE, "できました！「入門」から次へ進めます。", "Well done! Choose the next one from Lessons."},
+    {LESSON_TRY_AGAIN, "もう一度：", "Try again: "},
 };
 
 static_assert(std::size(TEXTS) == static_cast<std::size_t>(Text::Count), "one entry per text identifier");

@@ -21,22 +21,27 @@ QString QtDialogs::displayText(const std::string& text) {
     return s;
 }
 
-Answer QtDialogs::message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
-    QMessageBox box(parent_);
+void QtDialogs::prepare(QMessageBox& box, const std::string& text, const std::string& title, Buttons buttons,
+                        Icon icon, double zoom) {
     box.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(text));
     box.setIcon(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
-    if (zoom_) box.setFont(enlarged(box.font(), zoom_()));
+    box.setFont(enlarged(box.font(), zoom));
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
     }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
-    return Answer::Ok;
+}
+
+Answer QtDialogs::message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
+    QMessageBox box(parent_);
+    prepare(box, text, title, buttons, icon, zoom_ ? zoom_() : 1);
+    const int result = box.exec();
+    return buttons == Buttons::YesNo ? (result == QMessageBox::Yes ? Answer::Yes : Answer::No) : Answer::Ok;
 }
 
 }  // namespace zelkora

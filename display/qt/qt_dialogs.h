@@ -14,6 +14,7 @@
 
 #include "game/ports.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace zelkora {
@@ -26,6 +27,9 @@ public:
 
     // The text as the box shows it.
     static QString displayText(const std::string& text);
+    // Title, text, icon, buttons and font of a box as message() shows it.
+    static void prepare(QMessageBox& box, const std::string& text, const std::string& title, Buttons buttons,
+                        Icon icon, double zoom);
     // A font enlarged by `zoom`.
     static QFont enlarged(QFont font, double zoom);
 

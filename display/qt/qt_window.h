@@ -33,9 +33,12 @@ public:
     void setEnlargement(int percent) override;
     void setLanguage(Language language) override;
     void quit() override;
+    void openLessons() override;
 
     // Told when the game chooses a language; the owner turns its texts.
     std::function<void(Language)> onLanguage;
+    // Told when the game asks for the list of lessons.
+    std::function<void()> onLessons;
 
 private:
     QWidget& window_;

@@ -90,6 +90,7 @@ const ExpectedItem MENU[] = {
     {"KOMA_SHOSHIN", "初心者用の駒", "KOMA"},
     {"SIDOU", "移動指導", "OPTION"},
     {"BGM", "BGM", "OPTION"},
+    {"NYUMON", "入門", ""},
     {"VER", "その他", ""},
 };
 
