@@ -68,7 +68,7 @@ bool writeProgress(Files& files, const std::string& path, const LessonProgress& 
         first = false;
     }
     text += "\r\n";
-    return files.writeAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+    return files.writeAll(path, std::vector<std::uint8_t>(text.begin(), text.end()), LIMIT);
 }
 
 }  // namespace zelkora
