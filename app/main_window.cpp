@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/how_to_play.h"
 #include "app/menu_table.h"
 #include "app/translations.h"
 #include "display/qt/canvas_widget.h"
@@ -75,6 +76,10 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     panel_->onFileChosen = [this](const std::string& name) { form_->File1_Click(name); };
     panel_->onReturn = [this] { form_->Command1_Click(); };
     canvas_->onMouseDown = [this](int button, double x, double y) { form_->Form_MouseDown(button, 0, x, y); };
+    canvas_->onMouseMove = [this](double x, double y) {
+        if (!form_->display.ended) form_->Form_MouseMove(x, y);
+    };
+    window_->onHowToPlay = [this] { openHowToPlay(); };
     // Escape reaches the game only from the board (the canvas with the focus),
     // never from a field of the record panel.
     canvas_->onEscape = [this] {
@@ -159,6 +164,15 @@ void MainWindow::retranslate() {
     setWindowTitle(windowText(Text::WINDOW_TITLE));
     for (const auto& [action, caption] : captions_) action->setText(windowText(caption));
     panel_->retranslate();
+}
+
+// The pages open where they were left, drawn again as the game looks now.
+void MainWindow::openHowToPlay() {
+    if (!howToPlay_) howToPlay_ = std::make_unique<HowToPlayWindow>(*form_, this);
+    howToPlay_->showPage(howToPlay_->page());
+    howToPlay_->show();
+    howToPlay_->raise();
+    howToPlay_->activateWindow();
 }
 
 void MainWindow::run(void (Form1::*handler)()) {

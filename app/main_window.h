@@ -35,6 +35,7 @@ class QAction;
 namespace zelkora {
 
 class CanvasWidget;
+class HowToPlayWindow;
 class LoadedSoundLibrary;
 class QtMenu;
 class QtWindow;
@@ -69,6 +70,8 @@ public:
     const FileLayout& fileLayout() const { return layout_; }
     // True when the sound library and all its functions were found.
     bool soundLibraryLoaded() const;
+    // The window of "遊び方" once it was opened, else null.
+    HowToPlayWindow* howToPlay() const { return howToPlay_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +82,7 @@ private:
     void retranslate();
     void run(void (Form1::*handler)());
     void quitProgram();
+    void openHowToPlay();
 
     FileLayout layout_;
     CanvasWidget* canvas_;   // owned by Qt as the central widget
@@ -91,6 +95,7 @@ private:
     std::unique_ptr<RecordPanelWidgets> panel_;
     std::unique_ptr<Form1> form_;
     std::vector<std::pair<QAction*, Text>> captions_;   // every menu item with its caption
+    std::unique_ptr<HowToPlayWindow> howToPlay_;
 };
 
 }  // namespace zelkora

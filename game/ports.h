@@ -132,6 +132,8 @@ public:
     // labels, the standard buttons of message boxes) turns to this language.
     virtual void setLanguage(Language language) = 0;
     virtual void quit() = 0;                                 // ends the program
+    // Opens the window of illustrated pages on how to play ("遊び方").
+    virtual void showHowToPlay() {}
 };
 
 enum class ReadResult { Ok, Unreadable, TooLarge };

@@ -184,6 +184,16 @@ constexpr TextEntry TEXTS[] = {
     {GRADE_11KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級", "Handicap: 11-kyu"},
     {GRADE_12KYU, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級", "Handicap: 12-kyu"},
     {MOVE_NUMBER_SUFFIX, "手目", "moves"},
+    {MENU_HELP, "ﾍﾙﾌﾟ", "Help"},
+    {MENU_ASOBIKATA, "遊び方", "How to play"},
+    {MENU_SAKIYOMI, "先読み", "Look ahead"},
+    {HELP_PREVIOUS, "前へ", "Back"},
+    {HELP_NEXT, "次へ", "Next"},
+    {HELP_CLOSE, "閉じる", "Close"},
+    {HELP_PAGE, "{1} / {2}", "{1} / {2}"},
+    {LOOKAHEAD_WIN, "王を取らせて勝ち", "Your king is taken: you win"},
+    {LOOKAHEAD_LOSE, "王を取って負け", "You take the king: you lose"},
+    {LOOKAHEAD_MATE, "詰ませて負け", "You mate the king: you lose"},
 };
 
 static_assert(std::size(TEXTS) == static_cast<std::size_t>(Text::Count), "one entry per text identifier");

@@ -44,6 +44,10 @@ void QtWindow::setLanguage(Language language) {
     if (onLanguage) onLanguage(language);
 }
 
+void QtWindow::showHowToPlay() {
+    if (onHowToPlay) onHowToPlay();
+}
+
 void QtWindow::quit() {
     if (quit_) quit_();
 }

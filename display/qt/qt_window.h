@@ -33,9 +33,12 @@ public:
     void setEnlargement(int percent) override;
     void setLanguage(Language language) override;
     void quit() override;
+    void showHowToPlay() override;
 
     // Told when the game chooses a language; the owner turns its texts.
     std::function<void(Language)> onLanguage;
+    // Told when the game asks for the pages on how to play; the owner opens them.
+    std::function<void()> onHowToPlay;
 
 private:
     QWidget& window_;
