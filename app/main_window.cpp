@@ -178,6 +178,7 @@ void MainWindow::openHowToPlay() {
 void MainWindow::run(void (Form1::*handler)()) {
     if (form_->display.ended) return;
     (form_.get()->*handler)();
+    if (howToPlay_ && howToPlay_->isVisible() && !form_->display.ended) howToPlay_->showPage(howToPlay_->page());
 }
 
 // Closing the last window ends the event loop of the program. The loop is not

@@ -14,7 +14,11 @@
 // Form_Unload unless the game has already ended the program. When the game
 // chooses a language (at start-up from the settings, or from the menu), the
 // window installs that language's translators and sets its menu captions,
-// panel labels and title again; Qt's standard buttons follow.
+// panel labels and title again; Qt's standard buttons follow. Moves of the
+// mouse over the canvas go to Form_MouseMove (the look-ahead's chain). The
+// game's "遊び方" opens the window of pages on how to play; while it is open,
+// every menu command draws its page again, so it follows the language, the
+// piece set, the background and the enlargement at once.
 //
 // Tests and scripted runs may pass their own Dialogs (to answer boxes without
 // showing them) and Clock; everything else is real.

@@ -1,7 +1,7 @@
 // The forced-capture look-ahead of one selected piece, as the window asks for
 // it at every selection: every target of the piece and the chain each starts.
 // It must stay far below a frame (10 ms) on the busiest selections: a rook in
-// the middle of a crowded board and a drop with every square free.
+// the open, a drop with nearly every square free, and a chain to its end.
 #include <benchmark/benchmark.h>
 
 #include "computer/engine_bridge.h"
@@ -16,8 +16,12 @@ struct Selected {
 };
 
 constexpr Selected kSelections[] = {
-    {"l2gk1snl/5g1+B1/p1nppp1pp/1pp3p2/4R4/2P3+n1+L/PP1PPP+p1P/1+r3+S3/LN1GKG1N1 b Bsp 1", 5, 5, 0},
-    {"4k4/9/4g4/4p4/9/9/9/4L4/4K4 b G 1", 0, 0, 5},
+    // A rook alone in the middle of the board: sixteen quiet targets.
+    {"4k4/9/9/9/4R4/9/9/9/4K4 b - 1", 5, 5, 0},
+    // A gold dropped on a nearly empty board: seventy-nine targets.
+    {"4k4/9/9/9/9/9/9/9/4K4 b G 1", 0, 0, 5},
+    // The silver's lure whose chain ends with the king taken.
+    {"4l3k/9/4g4/4p4/4SK3/9/9/9/9 b - 1", 5, 5, 0},
 };
 
 void chainsOfSelection(benchmark::State& state) {
@@ -35,4 +39,4 @@ void chainsOfSelection(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(chainsOfSelection)->Name("LookAhead/selection")->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(chainsOfSelection)->Name("LookAhead/selection")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
