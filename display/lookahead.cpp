@@ -21,11 +21,11 @@ namespace {
 constexpr double RESULT_C = 1, RESULT_R = 11.1;
 constexpr int RESULT_FIRST_C = 0, RESULT_LAST_C = 11, RESULT_ROW = 11;
 
-// Numbers of one square: three in a row, the first row along the top edge,
+// Numbers of one square: two in a row, the first row along the top edge,
 // the second along the bottom, more across the middle, so the piece shows.
-constexpr int NUMBERS_PER_ROW = 3;
-constexpr double NUMBER_STEP_C = 0.32, NUMBER_SIZE = 9, SHADOW = 0.04;
-constexpr double NUMBER_ROWS[] = {0.0, 0.68, 0.34, 0.5};
+constexpr int NUMBERS_PER_ROW = 2;
+constexpr double NUMBER_STEP_C = 0.5, NUMBER_SIZE = 10, SHADOW = 0.04;
+constexpr double NUMBER_ROWS[] = {0.0, 0.62, 0.31, 0.15, 0.46};
 constexpr int PLAYER_NUMBER_COLOUR = COLOUR_SELECTED;   // the player's own moves
 constexpr int REPLY_NUMBER_COLOUR = 9;                  // bright blue: the forced replies
 
