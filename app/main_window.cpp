@@ -14,6 +14,7 @@
 #include <QMenuBar>
 
 #include "app/lesson_mode.h"
+#include "app/how_to_play.h"
 #include "app/menu_table.h"
 #include "app/translations.h"
 #include "display/qt/canvas_widget.h"
@@ -84,6 +85,10 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
         if (lessons_->active()) lessons_->click(button, x, y);
         else form_->Form_MouseDown(button, 0, x, y);
     };
+    canvas_->onMouseMove = [this](double x, double y) {
+        if (!form_->display.ended) form_->Form_MouseMove(x, y);
+    };
+    window_->onHowToPlay = [this] { openHowToPlay(); };
     // Escape reaches the game only from the board (the canvas with the focus),
     // never from a field of the record panel.
     canvas_->onEscape = [this] {
@@ -171,10 +176,20 @@ void MainWindow::retranslate() {
     if (lessons_) lessons_->refresh();
 }
 
+// The pages open where they were left, drawn again as the game looks now.
+void MainWindow::openHowToPlay() {
+    if (!howToPlay_) howToPlay_ = std::make_unique<HowToPlayWindow>(*form_, this);
+    howToPlay_->showPage(howToPlay_->page());
+    howToPlay_->show();
+    howToPlay_->raise();
+    howToPlay_->activateWindow();
+}
+
 void MainWindow::run(void (Form1::*handler)()) {
     if (form_->display.ended) return;
     (form_.get()->*handler)();
     lessons_->refresh();
+    if (howToPlay_ && howToPlay_->isVisible() && !form_->display.ended) howToPlay_->showPage(howToPlay_->page());
 }
 
 void MainWindow::offerLessons() {

@@ -15,7 +15,11 @@
 // Form_Unload unless the game has already ended the program. When the game
 // chooses a language (at start-up from the settings, or from the menu), the
 // window installs that language's translators and sets its menu captions,
-// panel labels and title again; Qt's standard buttons follow.
+// panel labels and title again; Qt's standard buttons follow. Moves of the
+// mouse over the canvas go to Form_MouseMove (the look-ahead's chain). The
+// game's "遊び方" opens the window of pages on how to play; while it is open,
+// every menu command draws its page again, so it follows the language, the
+// piece set, the background and the enlargement at once.
 //
 // Tests and scripted runs may pass their own Dialogs (to answer boxes without
 // showing them) and Clock; everything else is real.
@@ -37,6 +41,7 @@ namespace zelkora {
 
 class CanvasWidget;
 class LessonMode;
+class HowToPlayWindow;
 class LoadedSoundLibrary;
 class QtMenu;
 class QtWindow;
@@ -76,6 +81,8 @@ public:
     // The first start's offer of the lessons, once; the program calls it
     // after the window has appeared (scripted runs never do).
     void offerLessons();
+    // The window of "遊び方" once it was opened, else null.
+    HowToPlayWindow* howToPlay() const { return howToPlay_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,6 +93,7 @@ private:
     void retranslate();
     void run(void (Form1::*handler)());
     void quitProgram();
+    void openHowToPlay();
 
     FileLayout layout_;
     CanvasWidget* canvas_;   // owned by Qt as the central widget
@@ -99,6 +107,7 @@ private:
     std::unique_ptr<Form1> form_;
     std::unique_ptr<LessonMode> lessons_;
     std::vector<std::pair<QAction*, Text>> captions_;   // every menu item with its caption
+    std::unique_ptr<HowToPlayWindow> howToPlay_;
 };
 
 }  // namespace zelkora

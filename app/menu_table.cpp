@@ -6,7 +6,7 @@ namespace {
 
 using F = Form1;
 
-// Start-up corrects the marks set here: it turns "移動指導" off, keeps "BGM" on
+// Start-up corrects the marks set here: it turns "移動指導" and "先読み" off, keeps "BGM" on
 // and marks the background and the enlargement read from the settings.
 const MenuItem MENU[] = {
     {"TAIKYOKU", Text::MENU_TAIKYOKU, nullptr, &F::TAIKYOKU_Click, false},
@@ -57,10 +57,14 @@ const MenuItem MENU[] = {
     {"KOMA_DENTOU", Text::MENU_KOMA_DENTOU, "KOMA", &F::KOMA_DENTOU_Click, true},
     {"KOMA_SHOSHIN", Text::MENU_KOMA_SHOSHIN, "KOMA", &F::KOMA_SHOSHIN_Click, false},
     {"SIDOU", Text::MENU_SIDOU, "OPTION", &F::SIDOU_Click, true},
+    {"SAKIYOMI", Text::MENU_SAKIYOMI, "OPTION", &F::SAKIYOMI_Click, true},
     {"BGM", Text::MENU_BGM, "OPTION", &F::BGM_Click, true},
 
-    {"NYUMON", Text::MENU_NYUMON, nullptr, &F::NYUMON_Click, false},
     {"VER", Text::MENU_VER, nullptr, &F::VER_Click, false},
+
+    {"HELP", Text::MENU_HELP, nullptr, nullptr, false},
+    {"ASOBIKATA", Text::MENU_ASOBIKATA, "HELP", &F::ASOBIKATA_Click, false, "F1"},
+    {"NYUMON", Text::MENU_NYUMON, "HELP", &F::NYUMON_Click, false},
 };
 
 }  // namespace

@@ -21,6 +21,7 @@
 
 #include "app/console_dialogs.h"
 #include "app/lesson_mode.h"
+#include "app/how_to_play.h"
 #include "app/main_window.h"
 #include "display/qt/canvas_widget.h"
 #include "display/qt/qt_dialogs.h"
@@ -142,6 +143,50 @@ std::vector<ScreenshotScenario> withLessonPictures(std::vector<ScreenshotScenari
     return rows;
 }
 
+// "遊び方" opened with F1's menu item on page `page` (0-based).
+void howToPlay(MainWindow& w, int page) {
+    w.menuAction("ASOBIKATA")->trigger();
+    w.howToPlay()->showPage(page);
+}
+
+// The page of "遊び方" in English and at 200%, set without the menu.
+std::function<void(MainWindow&)> howToPlayIn(int page, bool inEnglish, int percent) {
+    return [=](MainWindow& w) {
+        if (inEnglish) english(w);
+        if (percent != 100) w.form().表示倍率_設定(percent);
+        howToPlay(w, page);
+    };
+}
+
+// Two humans, "先読み" and "移動指導" on: the lower silver is selected; its
+// target 5四 (taking the pawn) starts a chain of forced captures, the mouse
+// is over it and the chain is numbered: the gold takes back, the king must
+// take the gold and the lance takes the king, a win for the lower player.
+void lookAhead(MainWindow& w) {
+    Form1& f = w.form();
+    Position p;
+    std::string error;
+    if (!parseSfen("4l3k/9/4g4/4p4/4SK3/9/9/9/9 b - 1", p, error)) return;
+    loadPosition(f, p);
+    f.turn.gameMode = MODE_MAN;
+    f.画面_再描画();
+    w.menuAction("SIDOU")->trigger();
+    w.menuAction("SAKIYOMI")->trigger();
+    click(w, 5, 5);
+    const QPointF at(w.pixelOf(1050 + 495 * 5 + 247, 100 + 615 * 4 + 307));
+    QMouseEvent move(QEvent::MouseMove, at, w.canvasWidget().mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&w.canvasWidget(), &move);
+}
+
+std::function<void(MainWindow&)> lookAheadIn(bool inEnglish, int percent) {
+    return [=](MainWindow& w) {
+        if (inEnglish) english(w);
+        if (percent != 100) w.form().表示倍率_設定(percent);
+        lookAhead(w);
+    };
+}
+
 // One row per picture: its name and how to get there from a fresh window.
 const std::vector<ScreenshotScenario> SCENARIOS = withLessonPictures({
     // The window as a player first sees it: initial position, empty stands,
@@ -253,6 +298,21 @@ const std::vector<ScreenshotScenario> SCENARIOS = withLessonPictures({
          english(w);
          computerGame(w);
      }},
+    // "遊び方": the first page, the compulsory capture with its refusal box and
+    // the promotion, in both languages; the rule page also at 200%.
+    {"how-to-play-first", howToPlayIn(0, false, 100), false, true},
+    {"how-to-play-capture", howToPlayIn(4, false, 100), false, true},
+    {"how-to-play-promotion", howToPlayIn(2, false, 100), false, true},
+    {"how-to-play-first-english", howToPlayIn(0, true, 100), false, true},
+    {"how-to-play-capture-english", howToPlayIn(4, true, 100), false, true},
+    {"how-to-play-promotion-english", howToPlayIn(2, true, 100), false, true},
+    {"how-to-play-capture-200", howToPlayIn(4, false, 200), false, true},
+    {"how-to-play-capture-english-200", howToPlayIn(4, true, 200), false, true},
+    // "先読み": the chain of the target under the mouse, numbered.
+    {"look-ahead", lookAheadIn(false, 100)},
+    {"look-ahead-english", lookAheadIn(true, 100)},
+    {"look-ahead-200", lookAheadIn(false, 200)},
+    {"look-ahead-english-200", lookAheadIn(true, 200)},
     {"panel-english",
      [](MainWindow& w) {
          english(w);
@@ -302,7 +362,9 @@ bool shoot(const QString& folder, const ScreenshotScenario& scenario, const QStr
         };
     scenario.drive(window);
     QApplication::processEvents();
-    if (!scenario.atFirstBox) saved = save(window, path);
+    QWidget* subject = &window;
+    if (scenario.howToPlay && window.howToPlay()) subject = window.howToPlay();
+    if (!scenario.atFirstBox) saved = save(*subject, path);
     return saved;
 }
 

@@ -18,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/codes.h"
@@ -189,6 +190,23 @@ struct SoundState {
     bool opened = false;        // the library was initialised by a first start-up
 };
 
+// The forced-capture look-ahead (先読み) on screen. While it is on and a
+// piece is selected, `targets` holds each target of that piece whose move
+// starts a chain worth showing; the chain of the target under the mouse is
+// numbered on the board. Hover (0, 0) means no chain is shown.
+struct ChainOnBoard {
+    int x = 0, y = 0;                        // the target that starts it
+    std::vector<std::pair<int, int>> steps;  // the target square of each ply, the player's first
+    Text result = Text::Count;               // the end of the game it reaches; Count: none
+};
+struct LookAheadDisplay {
+    bool on = false;                         // the option "先読み"
+    std::vector<ChainOnBoard> targets;       // of the current selection
+    int hoverX = 0, hoverY = 0;              // the target whose chain is on screen
+    std::vector<std::pair<int, int>> numbered;   // squares with numbers on screen
+    bool resultShown = false;                // the result text is on screen
+};
+
 // The computer's turn: snapshots taken before any trial and the search's result.
 struct ComputerState {
     Board before;                              // board before the move
@@ -226,6 +244,7 @@ public:
     Geometry geo;
     SoundState sounds;
     ComputerState com;
+    LookAheadDisplay lookahead;
 
     // ---- Game state and start-up (game/startup.cpp) ----
     void Form_Load();
@@ -403,6 +422,19 @@ public:
     void REPLAY_Click();
     void CANCEL_Click();
     void REVERSE_Click();
+
+    // ---- Forced-capture look-ahead (display/lookahead.cpp) ----
+    void SAKIYOMI_Click();
+    // The mouse over the window at (x, y) twips: shows the chain of the target under it.
+    void Form_MouseMove(double x, double y);
+    // The chains of the selected piece's targets; outlines the targets that start one.
+    void 先読み_調査();
+    // Numbers 1, 2, ... on the squares of `steps` (a square reached twice shows both).
+    void 描画_手順番号(const std::vector<std::pair<int, int>>& steps);
+    // Takes the numbers and the result off and shows the selection again.
+    void 先読み消去();
+    // "遊び方": the window of illustrated pages, through the window port.
+    void ASOBIKATA_Click();
 
     // ---- Settings and options (settings/*.cpp) ----
     void 読込_環境設定ファイル();

@@ -77,6 +77,7 @@ constexpr int COLOUR_BLACK = 0;
 constexpr int COLOUR_GREEN = 2;        // window background, outlines, board grid
 constexpr int COLOUR_HINT = 11;        // outlines of a hint's source and target
 constexpr int COLOUR_SELECTED = 12;    // outline of a selected source; hand counts
+constexpr int COLOUR_LOOKAHEAD = 13;   // targets that start a chain of forced captures
 constexpr int COLOUR_YELLOW = 14;      // coordinate labels
 constexpr int COLOUR_WHITE = 15;       // texts, guidance highlight, capturable squares
 

@@ -134,6 +134,8 @@ public:
     virtual void quit() = 0;                                 // ends the program
     // Shows the list of lessons ("入門"); a window without lessons ignores it.
     virtual void openLessons() {}
+    // Opens the window of illustrated pages on how to play ("遊び方").
+    virtual void showHowToPlay() {}
 };
 
 enum class ReadResult { Ok, Unreadable, TooLarge };

@@ -37,6 +37,7 @@ void Form1::Form_Load() {
     // 2. Flags and counters.
     flags.recordMode = 0;
     flags.guidance = 0;
+    lookahead = LookAheadDisplay{};
     flags.reversed = 0;
     flags.handicapFlag = 0;
     flags.handicapGrade = 0;
@@ -51,6 +52,7 @@ void Form1::Form_Load() {
     // 3. Menu check marks. The level marks are all reset because the level
     //    itself returns to 3.
     io.menu->setChecked("SIDOU", false);
+    io.menu->setChecked("SAKIYOMI", false);
     io.menu->setChecked("LEVEL1", false);
     io.menu->setChecked("LEVEL2", false);
     io.menu->setChecked("LEVEL4", false);

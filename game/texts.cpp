@@ -195,6 +195,16 @@ constexpr TextEntry TEXTS[] = {
     {LESSON_HEADING, "入門{1}　{2}", "Lesson {1}: {2}"},
     {LESSON_DONE, "できました！「入門」から次へ進めます。", "Well done! Choose the next one from Lessons."},
     {LESSON_TRY_AGAIN, "もう一度：", "Try again: "},
+    {MENU_HELP, "ﾍﾙﾌﾟ", "Help"},
+    {MENU_ASOBIKATA, "遊び方", "How to play"},
+    {MENU_SAKIYOMI, "先読み", "Look ahead"},
+    {HELP_PREVIOUS, "前へ", "Back"},
+    {HELP_NEXT, "次へ", "Next"},
+    {HELP_CLOSE, "閉じる", "Close"},
+    {HELP_PAGE, "{1} / {2}", "{1} / {2}"},
+    {LOOKAHEAD_WIN, "王を取らせて勝ち", "Your king is taken: you win"},
+    {LOOKAHEAD_LOSE, "王を取って負け", "You take the king: you lose"},
+    {LOOKAHEAD_MATE, "詰ませて負け", "You mate the king: you lose"},
 };
 
 static_assert(std::size(TEXTS) == static_cast<std::size_t>(Text::Count), "one entry per text identifier");

@@ -39,6 +39,12 @@ public:
     std::function<void(Language)> onLanguage;
     // Told when the game asks for the list of lessons.
     std::function<void()> onLessons;
+    void showHowToPlay() override;
+
+    // Told when the game chooses a language; the owner turns its texts.
+    std::function<void(Language)> onLanguage;
+    // Told when the game asks for the pages on how to play; the owner opens them.
+    std::function<void()> onHowToPlay;
 
 private:
     QWidget& window_;

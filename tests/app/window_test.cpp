@@ -89,9 +89,12 @@ const ExpectedItem MENU[] = {
     {"KOMA_DENTOU", "伝統の駒", "KOMA"},
     {"KOMA_SHOSHIN", "初心者用の駒", "KOMA"},
     {"SIDOU", "移動指導", "OPTION"},
+    {"SAKIYOMI", "先読み", "OPTION"},
     {"BGM", "BGM", "OPTION"},
-    {"NYUMON", "入門", ""},
     {"VER", "その他", ""},
+    {"HELP", "ﾍﾙﾌﾟ", ""},
+    {"ASOBIKATA", "遊び方", "HELP"},
+    {"NYUMON", "入門", "HELP"},
 };
 
 TEST_F(WindowTest, EveryMenuItemIsPresentCaptionedAndInItsPlace) {
@@ -119,6 +122,7 @@ TEST_F(WindowTest, EveryMenuItemIsPresentCaptionedAndInItsPlace) {
         EXPECT_EQ(w.menuAction(name)->menu(), nullptr) << name;
     EXPECT_EQ(w.menuAction("MATTA")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
     EXPECT_EQ(w.menuAction("HINT")->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
+    EXPECT_EQ(w.menuAction("ASOBIKATA")->shortcut(), QKeySequence(QStringLiteral("F1")));
 }
 
 TEST_F(WindowTest, StartUpCorrectsTheCheckMarksOfTheNewWindow) {
@@ -127,7 +131,7 @@ TEST_F(WindowTest, StartUpCorrectsTheCheckMarksOfTheNewWindow) {
     // leaves the marks of a fresh game: no guidance, music on, level 3, and the
     // background of the (new) settings file, green.
     const std::pair<const char*, bool> marks[] = {
-        {"SIDOU", false}, {"BGM", true},     {"LEVEL1", false}, {"LEVEL2", false}, {"LEVEL3", true},
+        {"SIDOU", false}, {"SAKIYOMI", false}, {"BGM", true},     {"LEVEL1", false}, {"LEVEL2", false}, {"LEVEL3", true},
         {"LEVEL4", false}, {"LEVEL5", false},
         {"MIDORI", true}, {"TATAMI", false}, {"TAKE", false},   {"UCHU", false},   {"RENGA", false},
         {"BAIRITU_100", true}, {"BAIRITU_150", false}, {"BAIRITU_200", false},
