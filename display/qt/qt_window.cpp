@@ -46,6 +46,8 @@ void QtWindow::setLanguage(Language language) {
 
 void QtWindow::openLessons() {
     if (onLessons) onLessons();
+}
+
 void QtWindow::showHowToPlay() {
     if (onHowToPlay) onHowToPlay();
 }

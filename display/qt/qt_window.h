@@ -34,15 +34,12 @@ public:
     void setLanguage(Language language) override;
     void quit() override;
     void openLessons() override;
+    void showHowToPlay() override;
 
     // Told when the game chooses a language; the owner turns its texts.
     std::function<void(Language)> onLanguage;
     // Told when the game asks for the list of lessons.
     std::function<void()> onLessons;
-    void showHowToPlay() override;
-
-    // Told when the game chooses a language; the owner turns its texts.
-    std::function<void(Language)> onLanguage;
     // Told when the game asks for the pages on how to play; the owner opens them.
     std::function<void()> onHowToPlay;
 
