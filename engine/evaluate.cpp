@@ -25,7 +25,7 @@ void reachMaps(const Position& p, std::uint8_t (*reach)[121]) {
             const PieceMoves& pm = movesOf(b[from]);
             for (int i = 0; i < pm.nstep; ++i) {
                 const int to = from + pm.step[i];
-                if (b[to] != OFF) ++r[to];
+                if (inArray(to) && b[to] != OFF) ++r[to];
             }
             for (int i = 0; i < pm.nslide; ++i) {
                 const int d = pm.slide[i];

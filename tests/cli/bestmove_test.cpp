@@ -73,7 +73,7 @@ TEST(Bestmove, RecordLineColumnsForBoardMoveAndDrop) {
 }
 
 TEST(Bestmove, NoMoveAnswersNone) {
-    EXPECT_EQ(bestmove({}, "9/9/9/9/4K4/9/9/9/p8 w - 1\n").out, "none\n");
+    EXPECT_EQ(bestmove({}, "9/9/9/9/4K4/9/9/9/9 w - 1\n").out, "none\n");
 }
 
 TEST(Bestmove, TraceNamesTheRulesOfTheChosenMove) {
