@@ -95,6 +95,9 @@ void Searcher::pick(MoveList& list, int i, int ply) {
 
 int Searcher::quiesce(Position& p, int alpha, int beta, int ply, int qdepth) {
     ++nodes_;
+    // Capture chains can be long and branch wide: the budget and the clock
+    // bound them as they bound the main search.
+    if (outOfBudget()) return 0;
     const int me = p.side, you = me ^ 1;
     const Reach reach(p);
     const int enemyKing = p.king[you], ownKing = p.king[me];
@@ -126,6 +129,7 @@ int Searcher::quiesce(Position& p, int alpha, int beta, int ply, int qdepth) {
         const Result r = resultAfter(p, u);
         const int score = r != NO_RESULT ? resultScore(r, me, ply + 1) : -quiesce(p, -beta, -alpha, ply + 1, qdepth + 1);
         p.unmake(u);
+        if (stopped_) return 0;
         if (score > best) best = score;
         if (score > alpha) alpha = score;
         if (alpha >= beta) break;

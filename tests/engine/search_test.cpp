@@ -112,6 +112,21 @@ TEST(Search, WinsWithinTwoPliesAgreeWithTheMoveTree) {
     EXPECT_GT(wins, 20);
 }
 
+TEST(Search, TheBudgetBoundsTheCaptureChainsToo) {
+    // One ply deep, the compulsory captures that follow each of the four moves
+    // make a tree of about 9,000 nodes; a budget of 100 stops it within.
+    Position p = fromSfen("9/6k2/1sR1p4/1SGlLG+B1+p/GL+b+R4+r/BnG1bPN+RL/+RN1+B+PSR+b1/9/6K2 w -");
+    engine::Searcher searcher;
+    engine::SearchLimits limits = budget(100000000);
+    limits.maxDepth = 1;
+    EXPECT_GT(searcher.search(p, limits).nodes, 5000u);
+    for (std::uint64_t nodes : {1u, 100u, 1000u}) {
+        const engine::SearchResult r = searcher.search(p, budget(nodes));
+        EXPECT_TRUE(r.valid);
+        EXPECT_LE(r.nodes, nodes + 1) << nodes;
+    }
+}
+
 TEST(Search, TheSameBudgetGivesTheSameMove) {
     const char* sfen = "ln1g1g1nl/1r1s1k1b1/p1pppp1pp/1p4p2/9/2P3P2/PP1PPP1PP/1B1S1K1R1/LN1G1GSNL w Sp";
     Position p = fromSfen(sfen);
