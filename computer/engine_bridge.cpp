@@ -4,19 +4,52 @@ namespace zelkora {
 
 namespace {
 
-// Node budgets: LEVEL5 takes about a third of a second on one core of this
-// machine, leaving room for a busy one before the cap; LEVEL4 searches a fifth
-// of that.
-constexpr std::uint64_t LEVEL4_NODES = 100000;
-constexpr std::uint64_t LEVEL5_NODES = 500000;
-constexpr double SAFETY_SECONDS = 0.5;
+// Node budgets, measured in CPU time of one core of the reference machine:
+// LEVEL5 about 0.4 s of the half second the player waits, LEVEL6 about 3 s
+// (a search stops at its budget, and starts no iteration past half of it);
+// LEVEL4 a fifth of LEVEL5.
+constexpr std::uint64_t LEVEL4_NODES = 220000;
+constexpr std::uint64_t LEVEL5_NODES = 1100000;
+constexpr std::uint64_t LEVEL6_NODES = 16000000;
+constexpr std::uint64_t FORMER_LEVEL5_NODES = 500000;
+constexpr double HALF_SECOND = 0.5;
+// LEVEL6 asks the player to wait: at most five seconds on the wall clock.
+constexpr double LEVEL6_SECONDS = 5;
 
 }  // namespace
 
 engine::SearchLimits searchLimits(int level) {
     engine::SearchLimits limits;
-    limits.nodes = level >= 5 ? LEVEL5_NODES : LEVEL4_NODES;
-    limits.seconds = SAFETY_SECONDS;
+    limits.seconds = HALF_SECOND;
+    limits.margin = VARIETY_MARGIN;
+    switch (level) {
+    case FORMER_LEVEL5:
+        limits.nodes = FORMER_LEVEL5_NODES;
+        limits.margin = 0;
+        limits.extendChains = false;
+        break;
+    case 4: limits.nodes = LEVEL4_NODES; break;
+    case 5: limits.nodes = LEVEL5_NODES; break;
+    default:
+        limits.nodes = LEVEL6_NODES;
+        limits.seconds = LEVEL6_SECONDS;
+        limits.wallSeconds = LEVEL6_SECONDS;
+        break;
+    }
+    return limits;
+}
+
+std::uint64_t moveDraw(std::uint64_t seed, int movesPlayed) {
+    std::uint64_t z = seed + 0x9e3779b97f4a7c15ULL * (static_cast<std::uint64_t>(movesPlayed) + 1);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+engine::SearchLimits gameSearchLimits(int level, std::uint64_t seed, int movesPlayed, bool bestOnly) {
+    engine::SearchLimits limits = searchLimits(level);
+    limits.draw = moveDraw(seed, movesPlayed);
+    if (bestOnly) limits.margin = 0;
     return limits;
 }
 

@@ -100,7 +100,8 @@ TEST(Bestmove, TraceKeepsTheAnswerLines) {
 TEST(Bestmove, BadArgumentsAndLines) {
     const struct {
         Args args;
-    } bad[] = {{{"--level"}}, {{"--level", "6"}}, {{"--level", "0"}}, {{"--depth", "2"}}, {{"3"}}};
+    } bad[] = {{{"--level"}}, {{"--level", "7"}}, {{"--level", "0"}}, {{"--level", "5x"}}, {{"--seed", "abc"}},
+               {{"--seed", "-1"}}, {{"--seed", "18446744073709551616"}}, {{"--depth", "2"}}, {{"3"}}};
     for (const auto& b : bad) {
         const CliRun run = bestmove(b.args, "");
         EXPECT_EQ(run.status, 2);
