@@ -10,9 +10,10 @@
 // blank and the best score with two decimals; "none" when no move was chosen.
 // With --trace a second line "trace:" lists the evaluation rules that fired
 // for the chosen move, in the order they applied (levels 1 to 3). At LEVEL4
-// to LEVEL6 the search core chooses and the score is the search's score; the
-// seed (0 without --seed) chooses among the moves nearly as good as the best,
-// as a game's seed does for its first move.
+// to LEVEL6 the search core chooses with the level's node budget alone (no
+// time cap, so the answer is the same on any machine, however busy) and the
+// score is the search's score; the seed (0 without --seed) chooses among the
+// moves nearly as good as the best, as a game's seed does for its first move.
 #include <cstdio>
 #include <ostream>
 
@@ -74,10 +75,22 @@ std::vector<std::string> traceChosen(Form1& form) {
     return fired;
 }
 
+// The search core's move for the upper side, as the computer's turn finds it.
+void coreSearch(Form1& form, std::uint64_t seed) {
+    engine::Position p = toEngine(form.board, form.hands, true);
+    engine::SearchLimits limits = gameSearchLimits(form.flags.level, seed, 0, false);
+    limits.seconds = limits.wallSeconds = 1e9;
+    static thread_local engine::Searcher searcher;
+    const engine::SearchResult r = searcher.search(p, limits);
+    form.com.chosenValid = r.valid;
+    form.com.chosen = r.valid ? toRecord(p, r.best) : MoveRecord{};
+    form.com.bestScore = r.score;
+}
+
 void answer(Form1& form, const BestmoveOptions& options, std::string& text) {
     form.flags.level = static_cast<int>(options.level);
-    form.com.seed = options.seed;
-    form.comSearch();
+    if (searchCoreLevel(form.flags.level)) coreSearch(form, options.seed);
+    else form.comSearch();
     if (!form.com.chosenValid) {
         text += "none\n";
         return;

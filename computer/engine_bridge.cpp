@@ -1,5 +1,9 @@
 #include "computer/engine_bridge.h"
 
+#include <string>
+
+#include "game/sfen.h"
+
 namespace zelkora {
 
 namespace {
@@ -51,6 +55,29 @@ engine::SearchLimits gameSearchLimits(int level, std::uint64_t seed, int movesPl
     limits.draw = moveDraw(seed, movesPlayed);
     if (bestOnly) limits.margin = 0;
     return limits;
+}
+
+const char* const BENCH_POSITIONS[3] = {
+    "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w -",
+    "ln1gk1snl/1r1s1g3/p1pppp1pp/1p4p2/9/9/PPNPPPPPP/1BSGKR3/L4GSNL w Bp",
+    "3gk4/9/2p1p4/9/9/9/4P1P2/9/4KG3 w SNsn",
+};
+
+SearchSignature searchSignature() {
+    SearchSignature s;
+    engine::Searcher searcher;
+    for (const char* sfen : BENCH_POSITIONS) {
+        Position parsed;
+        std::string error;
+        parseSfen(sfen, parsed, error);
+        engine::Position p = toEngine(parsed.board, parsed.hands, !parsed.lowerToMove);
+        engine::SearchLimits limits = gameSearchLimits(4, 0, 0, false);
+        limits.seconds = limits.wallSeconds = 1e9;
+        const engine::SearchResult r = searcher.search(p, limits);
+        s.nodes += r.nodes;
+        s.hash = moveDraw(s.hash ^ r.best.pack(), r.score);
+    }
+    return s;
 }
 
 engine::Position toEngine(const Board& board, const Hands& hands, bool upperToMove) {

@@ -38,6 +38,17 @@ std::uint64_t moveDraw(std::uint64_t seed, int movesPlayed);
 // of this move, and no margin when the best move alone is wanted (ヒント).
 engine::SearchLimits gameSearchLimits(int level, std::uint64_t seed, int movesPlayed, bool bestOnly);
 
+// The benchmark's positions (opening, middle game, endgame; the upper side to
+// move) as SFEN, and the signature of the search on them: the nodes LEVEL4's
+// search visits on each (seed 0, no time cap) and a hash of its moves and
+// scores. Any change to how the search explores shows in it.
+extern const char* const BENCH_POSITIONS[3];
+struct SearchSignature {
+    std::uint64_t nodes = 0;
+    std::uint64_t hash = 0;
+};
+SearchSignature searchSignature();
+
 // Board and hands of `board` / `hands` with `upperToMove` choosing the side.
 engine::Position toEngine(const Board& board, const Hands& hands, bool upperToMove);
 

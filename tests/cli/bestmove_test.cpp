@@ -59,7 +59,8 @@ TEST_P(BestmoveFixtures, MatchesExpectedAnswers) {
     EXPECT_FALSE(std::getline(got, g)) << "extra output: " << g;
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, BestmoveFixtures, ::testing::Values(1, 2, 3));
+// Levels 4 and 5 at seed 0: the search core's answers, scores included, pinned.
+INSTANTIATE_TEST_SUITE_P(Levels, BestmoveFixtures, ::testing::Values(1, 2, 3, 4, 5));
 
 TEST(Bestmove, DefaultLevelIsThree) {
     const std::string positions = readFile(fixturePath("positions.sfen"));

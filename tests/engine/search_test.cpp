@@ -127,6 +127,16 @@ TEST(Search, TheBudgetBoundsTheCaptureChainsToo) {
     }
 }
 
+// The search pinned: its node count and moves on the benchmark's positions
+// (`make bench` reports the same signature). A change to how the search
+// explores (PVS re-search, table bounds, mate scores, the budget) changes them;
+// a deliberate change to the search records the new values here.
+TEST(Search, SignatureOfTheBenchPositions) {
+    const SearchSignature s = searchSignature();
+    EXPECT_EQ(s.nodes, 507565u);
+    EXPECT_EQ(s.hash, 15593476726949918063u);
+}
+
 TEST(Search, TheSameBudgetGivesTheSameMove) {
     const char* sfen = "ln1g1g1nl/1r1s1k1b1/p1pppp1pp/1p4p2/9/2P3P2/PP1PPP1PP/1B1S1K1R1/LN1G1GSNL w Sp";
     Position p = fromSfen(sfen);
