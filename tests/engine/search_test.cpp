@@ -3,6 +3,7 @@
 // and the same position with the same budget always gives the same answer.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
 
 #include "computer/engine_bridge.h"
@@ -135,6 +136,29 @@ TEST(Search, SignatureOfTheBenchPositions) {
     const SearchSignature s = searchSignature();
     EXPECT_EQ(s.nodes, 507565u);
     EXPECT_EQ(s.hash, 15593476726949918063u);
+}
+
+TEST(Search, TheCapsAndTheStopFlagEndASearchWithAMove) {
+    // Each limit alone, against a budget far beyond it: the CPU-time cap, the
+    // wall clock, and the flag another thread sets. Clocks are read every
+    // 1,024 nodes.
+    std::atomic<bool> stop{true};
+    const struct {
+        const char* name;
+        double cpu, wall;
+        const std::atomic<bool>* flag;
+    } cases[] = {{"cpu", 0, 1e9, nullptr}, {"wall", 1e9, 1e-9, nullptr}, {"flag", 1e9, 1e9, &stop}};
+    for (const auto& c : cases) {
+        Position p = engine::initialPosition(engine::UPPER);
+        engine::SearchLimits limits = budget(100000000);
+        limits.seconds = c.cpu;
+        limits.wallSeconds = c.wall;
+        limits.stop = c.flag;
+        engine::Searcher searcher;
+        const engine::SearchResult r = searcher.search(p, limits);
+        EXPECT_TRUE(r.valid && r.stoppedByClock) << c.name;
+        EXPECT_LE(r.nodes, 1100u) << c.name;
+    }
 }
 
 TEST(Search, TheSameBudgetGivesTheSameMove) {
