@@ -21,6 +21,7 @@ const MenuItem MENU[] = {
     {"LEVEL3", Text::MENU_LEVEL3, "LEVEL", &F::LEVEL3_Click, false},
     {"LEVEL4", Text::MENU_LEVEL4, "LEVEL", &F::LEVEL4_Click, false},
     {"LEVEL5", Text::MENU_LEVEL5, "LEVEL", &F::LEVEL5_Click, false},
+    {"LEVEL6", Text::MENU_LEVEL6, "LEVEL", &F::LEVEL6_Click, false},
     {"OWARI", Text::MENU_OWARI, "TAIKYOKU", &F::OWARI_Click, false},
 
     {"STOP", Text::MENU_STOP, nullptr, &F::STOP_Click, false},

@@ -73,6 +73,7 @@ void Form1::HINT_Click() {
     auto search = std::make_unique<Form1>(Ports{});
     loadPosition(*search, p);
     search->flags.level = HINT_LEVEL;
+    search->com.bestOnly = true;
     search->comSearch();
     if (!search->com.chosenValid) {
         playSound(sounds.refusal);

@@ -133,7 +133,7 @@ struct GameFlags {
     int reversed = 0;        // 1 after "反転"; blocks saving
     int handicapFlag = 0;    // 1 after any accepted handicap command; blocks saving
     int handicapGrade = 0;   // -10..10
-    int level = 3;           // the computer's level 1..5
+    int level = 3;           // the computer's level 1..6
     bool settingsUnwritableShown = false;   // the box about an unwritable settings file was shown
 };
 
@@ -221,6 +221,11 @@ struct ComputerState {
     MoveRecord chosen;                         // fromX..after of the chosen move
     bool chosenValid = false;
     int trials = 0;                            // trial positions scored this turn
+    // The game's seed: with the number of moves played it chooses among the
+    // moves the search finds nearly as good as the best (LEVEL4 and up). Set
+    // from the clock when a game against the computer starts; 0 until then.
+    std::uint64_t seed = 0;
+    bool bestOnly = false;                     // ヒント: the best move, no choice
 };
 
 class Form1 {
@@ -326,6 +331,9 @@ public:
     // LEVEL4 and LEVEL5: the move of the search core within the level's budget,
     // into com.chosen, com.chosenValid and com.bestScore (computer/search_levels.cpp).
     void comEngineSearch();
+    // A new game against the computer: its seed from the clock, so that two
+    // games differ (computer/search_levels.cpp).
+    void comSeedFromClock();
 
     // ---- Board evaluation (computer/evaluation.cpp) ----
     double 盤評価(int captured, int piece, int fx, int fy, int tx, int ty);
@@ -344,6 +352,7 @@ public:
     void LEVEL3_Click();
     void LEVEL4_Click();
     void LEVEL5_Click();
+    void LEVEL6_Click();
     void レベル_設定(int n);
     void LBEL_UP_Click();
     void LEBEL_DOWN_Click();

@@ -33,6 +33,7 @@ void Form1::START_Click() {
 
 void Form1::SENTE_Click() {
     moves.finished = 0;
+    comSeedFromClock();
     描画_棋譜読込み部分消去();
     描画_レベル(flags.level);
     io.dialogs->message(文言(Text::YOUR_TURN), " ", Buttons::Ok);
@@ -47,6 +48,7 @@ void Form1::SENTE_Click() {
 
 void Form1::GOTE_Click() {
     moves.finished = 0;
+    comSeedFromClock();
     描画_棋譜読込み部分消去();
     描画_レベル(flags.level);
     描画_将棋盤桝();

@@ -57,6 +57,7 @@ void Form1::Form_Load() {
     io.menu->setChecked("LEVEL2", false);
     io.menu->setChecked("LEVEL4", false);
     io.menu->setChecked("LEVEL5", false);
+    io.menu->setChecked("LEVEL6", false);
     io.menu->setChecked("LEVEL3", true);
     io.menu->setChecked("BGM", true);
 

@@ -25,6 +25,7 @@ constexpr TextEntry TEXTS[] = {
     {MENU_LEVEL3, "LEVEL3", "Level 3"},
     {MENU_LEVEL4, "LEVEL4", "Level 4"},
     {MENU_LEVEL5, "LEVEL5", "Level 5"},
+    {MENU_LEVEL6, "LEVEL6", "Level 6"},
     {MENU_OWARI, "終わり", "Quit"},
     {MENU_STOP, "局面", "Position"},
     {MENU_CANCEL, "最初", "Start over"},

@@ -57,6 +57,7 @@ const ExpectedItem MENU[] = {
     {"LEVEL3", "LEVEL3", "LEVEL"},
     {"LEVEL4", "LEVEL4", "LEVEL"},
     {"LEVEL5", "LEVEL5", "LEVEL"},
+    {"LEVEL6", "LEVEL6", "LEVEL"},
     {"OWARI", "終わり", "TAIKYOKU"},
     {"STOP", "局面", ""},
     {"CANCEL", "最初", "STOP"},
@@ -132,7 +133,7 @@ TEST_F(WindowTest, StartUpCorrectsTheCheckMarksOfTheNewWindow) {
     // background of the (new) settings file, green.
     const std::pair<const char*, bool> marks[] = {
         {"SIDOU", false}, {"SAKIYOMI", false}, {"BGM", true},     {"LEVEL1", false}, {"LEVEL2", false}, {"LEVEL3", true},
-        {"LEVEL4", false}, {"LEVEL5", false},
+        {"LEVEL4", false}, {"LEVEL5", false}, {"LEVEL6", false},
         {"MIDORI", true}, {"TATAMI", false}, {"TAKE", false},   {"UCHU", false},   {"RENGA", false},
         {"BAIRITU_100", true}, {"BAIRITU_150", false}, {"BAIRITU_200", false},
     };
