@@ -16,8 +16,12 @@
 // window installs that language's translators and sets its menu captions,
 // panel labels and title again; Qt's standard buttons follow.
 //
+// The computer's search and its half-second wait run on the window's worker
+// (display/qt/qt_worker.h), so the window keeps drawing and answering while
+// the computer thinks; closing the window stops the search.
+//
 // Tests and scripted runs may pass their own Dialogs (to answer boxes without
-// showing them) and Clock; everything else is real.
+// showing them), Clock and Worker (to answer at once); everything else is real.
 #pragma once
 
 #include <memory>
@@ -38,6 +42,7 @@ class CanvasWidget;
 class LoadedSoundLibrary;
 class QtMenu;
 class QtWindow;
+class QtWorker;
 class RecordPanelWidgets;
 class RetainedCanvas;
 
@@ -47,9 +52,10 @@ public:
     static constexpr double CLIENT_WIDTH = 9000;    // twips
     static constexpr double CLIENT_HEIGHT = 8000;   // twips
 
-    explicit MainWindow(Dialogs* dialogs = nullptr, Clock* clock = nullptr, QWidget* parent = nullptr);
-    explicit MainWindow(const FileLayout& fileLayout, Dialogs* dialogs = nullptr, Clock* clock = nullptr,
+    explicit MainWindow(Dialogs* dialogs = nullptr, Clock* clock = nullptr, Worker* worker = nullptr,
                         QWidget* parent = nullptr);
+    explicit MainWindow(const FileLayout& fileLayout, Dialogs* dialogs = nullptr, Clock* clock = nullptr,
+                        Worker* worker = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Form1& form() { return *form_; }
@@ -69,6 +75,9 @@ public:
     const FileLayout& fileLayout() const { return layout_; }
     // True when the sound library and all its functions were found.
     bool soundLibraryLoaded() const;
+    // Runs the event loop until the window's own worker has answered every
+    // search and wait (the computer has replied); at once with a worker given.
+    void waitUntilIdle();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,6 +93,7 @@ private:
     CanvasWidget* canvas_;   // owned by Qt as the central widget
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<Clock> ownClock_;
+    std::unique_ptr<QtWorker> ownWorker_;
     std::unique_ptr<QtMenu> menu_;
     std::unique_ptr<LoadedSoundLibrary> sound_;
     std::unique_ptr<Files> files_;

@@ -12,7 +12,9 @@ namespace zelkora {
 void Form1::comEngineSearch() {
     engine::Position p = toEngine(board, hands, true);
     static thread_local engine::Searcher searcher;
-    const engine::SearchResult r = searcher.search(p, searchLimits(flags.level));
+    engine::SearchLimits limits = searchLimits(flags.level);
+    limits.stop = thinking.stop.get();
+    const engine::SearchResult r = searcher.search(p, limits);
     com.chosenValid = r.valid;
     com.chosen = r.valid ? toRecord(p, r.best) : MoveRecord{};
     com.bestScore = r.score;

@@ -53,6 +53,7 @@ bool Searcher::outOfBudget() {
     if (nodes_ >= budget_) stopped_ = true;
     if (nodes_ >= nextClockCheck_) {
         nextClockCheck_ = nodes_ + 1024;
+        if (stop_ && stop_->load(std::memory_order_relaxed)) stopped_ = true;
         if (now() > deadline_) {
             stopped_ = true;
             clockStopped_ = true;
@@ -210,6 +211,7 @@ SearchResult Searcher::search(Position& p, const SearchLimits& limits) {
     nextClockCheck_ = 1024;
     budget_ = limits.nodes;
     deadline_ = start + limits.seconds;
+    stop_ = limits.stop;
     stopped_ = false;
     clockStopped_ = false;
 

@@ -9,6 +9,7 @@
 // completed iteration is played.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct SearchLimits {
     std::uint64_t nodes = 1000000;   // budget: no new iteration, and stop, beyond it
     double seconds = 0.5;            // safety cap on the wall clock
     int maxDepth = 64;
+    // Set from another thread to end the search early (the move of the last
+    // completed iteration stands); nullptr: nobody stops it.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 struct SearchResult {
@@ -62,6 +66,7 @@ private:
     std::uint64_t budget_ = 0;
     std::uint64_t nextClockCheck_ = 0;
     double deadline_ = 0;
+    const std::atomic<bool>* stop_ = nullptr;
     bool stopped_ = false;
     bool clockStopped_ = false;
 };

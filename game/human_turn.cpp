@@ -12,6 +12,8 @@
 // hand cell is picked, a first click selects a source, a second click on an
 // own piece moves the selection, any other target is checked (refuseTarget),
 // then the move is played (playMove) and the turn handed over (handOver).
+// While the computer (or a hint) searches, clicks are ignored altogether: no
+// selection is made and no move waits for the reply.
 #include <cmath>
 
 #include "game/Form1.h"
@@ -193,6 +195,7 @@ void selectFromHand(Form1& f, int col, int row) {
 }  // namespace
 
 void Form1::Form_MouseDown(int button, int /*shift*/, double x, double y) {
+    if (thinking.active) return;
     // The record panel closes at every click; so does a hint.
     ヒント消去();
     描画_可視(false, false, false);
