@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLayout>
@@ -21,6 +22,7 @@
 #include "display/qt/qt_dialogs.h"
 #include "display/qt/qt_menu.h"
 #include "display/qt/qt_window.h"
+#include "display/qt/qt_worker.h"
 #include "display/qt/record_panel.h"
 #include "display/qt/steady_clock.h"
 #include "display/qt/window_texts.h"
@@ -34,10 +36,11 @@ constexpr int ESCAPE = 27;
 
 }  // namespace
 
-MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, QWidget* parent)
-    : MainWindow(FileLayout::workingFolder(QCoreApplication::applicationDirPath()), dialogs, clock, parent) {}
+MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, Worker* worker, QWidget* parent)
+    : MainWindow(FileLayout::workingFolder(QCoreApplication::applicationDirPath()), dialogs, clock, worker, parent) {}
 
-MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* clock, QWidget* parent)
+MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* clock, Worker* worker,
+                       QWidget* parent)
     : QMainWindow(parent), layout_(fileLayout) {
     setWindowTitle(windowText(Text::WINDOW_TITLE));
     canvas_ = new CanvasWidget(CLIENT_WIDTH, CLIENT_HEIGHT, TwipsScale(), this);
@@ -50,6 +53,10 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     if (!clock) {
         ownClock_ = std::make_unique<SteadyClock>();
         clock = ownClock_.get();
+    }
+    if (!worker) {
+        ownWorker_ = std::make_unique<QtWorker>();
+        worker = ownWorker_.get();
     }
     menu_ = std::make_unique<QtMenu>();
     sound_ = std::make_unique<LoadedSoundLibrary>(layout_.soundLibrary.toStdString());
@@ -74,6 +81,7 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     ports.clock = clock;
     ports.window = window_.get();
     ports.files = files_.get();
+    ports.worker = worker;
     ports.places = layout_.places();
     form_ = std::make_unique<Form1>(ports);
 
@@ -108,12 +116,23 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
 }
 
 MainWindow::~MainWindow() {
+    // A search still running ends now; the worker, destroyed with the window,
+    // waits for it and drops its answer.
+    form_->stopThinking();
     // A window destroyed without the program ending (a test, a scripted run)
     // still releases the sound buffers and the device.
     if (!form_->display.ended) form_->終了処理();
 }
 
 bool MainWindow::soundLibraryLoaded() const { return sound_->loaded(); }
+
+void MainWindow::waitUntilIdle() {
+    if (!ownWorker_ || ownWorker_->idle()) return;
+    QEventLoop loop;
+    ownWorker_->onIdle = [&loop] { loop.quit(); };
+    loop.exec();
+    ownWorker_->onIdle = nullptr;
+}
 
 RetainedCanvas& MainWindow::canvas() { return canvas_->canvas(); }
 

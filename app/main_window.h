@@ -21,8 +21,12 @@
 // every menu command draws its page again, so it follows the language, the
 // piece set, the background and the enlargement at once.
 //
+// The computer's search and its half-second wait run on the window's worker
+// (display/qt/qt_worker.h), so the window keeps drawing and answering while
+// the computer thinks; closing the window stops the search.
+//
 // Tests and scripted runs may pass their own Dialogs (to answer boxes without
-// showing them) and Clock; everything else is real.
+// showing them), Clock and Worker (to answer at once); everything else is real.
 #pragma once
 
 #include <memory>
@@ -45,6 +49,7 @@ class HowToPlayWindow;
 class LoadedSoundLibrary;
 class QtMenu;
 class QtWindow;
+class QtWorker;
 class RecordPanelWidgets;
 class RetainedCanvas;
 
@@ -54,9 +59,10 @@ public:
     static constexpr double CLIENT_WIDTH = 9000;    // twips
     static constexpr double CLIENT_HEIGHT = 8000;   // twips
 
-    explicit MainWindow(Dialogs* dialogs = nullptr, Clock* clock = nullptr, QWidget* parent = nullptr);
-    explicit MainWindow(const FileLayout& fileLayout, Dialogs* dialogs = nullptr, Clock* clock = nullptr,
+    explicit MainWindow(Dialogs* dialogs = nullptr, Clock* clock = nullptr, Worker* worker = nullptr,
                         QWidget* parent = nullptr);
+    explicit MainWindow(const FileLayout& fileLayout, Dialogs* dialogs = nullptr, Clock* clock = nullptr,
+                        Worker* worker = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Form1& form() { return *form_; }
@@ -83,6 +89,9 @@ public:
     void offerLessons();
     // The window of "遊び方" once it was opened, else null.
     HowToPlayWindow* howToPlay() const { return howToPlay_.get(); }
+    // Runs the event loop until the window's own worker has answered every
+    // search and wait (the computer has replied); at once with a worker given.
+    void waitUntilIdle();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,6 +108,7 @@ private:
     CanvasWidget* canvas_;   // owned by Qt as the central widget
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<Clock> ownClock_;
+    std::unique_ptr<QtWorker> ownWorker_;
     std::unique_ptr<QtMenu> menu_;
     std::unique_ptr<LoadedSoundLibrary> sound_;
     std::unique_ptr<Files> files_;

@@ -49,11 +49,15 @@ void showBackground(MainWindow& w, int code) {
 }
 
 // Against the computer at level 1: the human opens the bishop's diagonal and
-// then must take the pawn at its end.
+// then must take the pawn at its end. Clicks wait for the computer's reply
+// (the board ignores them while it thinks).
 void computerGame(MainWindow& w) {
     w.menuAction("LEVEL1")->trigger();
     w.menuAction("SENTE")->trigger();
-    for (const auto& [c, r] : {std::pair{3, 7}, {3, 6}, {2, 8}, {7, 3}}) click(w, c, r);
+    for (const auto& [c, r] : {std::pair{3, 7}, {3, 6}, {2, 8}, {7, 3}}) {
+        click(w, c, r);
+        w.waitUntilIdle();
+    }
 }
 
 // The window turned to English as the menu does, without writing the choice
@@ -361,6 +365,7 @@ bool shoot(const QString& folder, const ScreenshotScenario& scenario, const QStr
             saved = save(window, path);
         };
     scenario.drive(window);
+    window.waitUntilIdle();
     QApplication::processEvents();
     QWidget* subject = &window;
     if (scenario.howToPlay && window.howToPlay()) subject = window.howToPlay();

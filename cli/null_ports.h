@@ -37,6 +37,7 @@ class NullMenu : public Menu {
 public:
     void setChecked(const std::string&, bool) override {}
     bool isChecked(const std::string&) const override { return false; }
+    void setEnabled(const std::string&, bool) override {}
 };
 
 // No device: every handle is 0, so every later call does nothing.

@@ -16,8 +16,9 @@ namespace zelkora {
 void Form1::comEngineSearch() {
     engine::Position p = toEngine(board, hands, true);
     static thread_local engine::Searcher searcher;
-    const engine::SearchResult r =
-        searcher.search(p, gameSearchLimits(flags.level, com.seed, moves.count, com.bestOnly));
+    engine::SearchLimits limits = gameSearchLimits(flags.level, com.seed, moves.count, com.bestOnly);
+    limits.stop = thinking.stop.get();
+    const engine::SearchResult r = searcher.search(p, limits);
     com.chosenValid = r.valid;
     com.chosen = r.valid ? toRecord(p, r.best) : MoveRecord{};
     com.bestScore = r.score;

@@ -16,7 +16,10 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -154,6 +157,7 @@ struct ShownTexts {
     bool moveNumber = false;              // "N 手目" (the number is moves.moveNumber)
     MoveText upperMove, lowerMove;        // last move of each side
     bool handicap = false;                // the grade label (flags.handicapGrade)
+    bool thinking = false;                // "思考中" where the upper side's last move goes
     bool header = false;                  // a loaded record's three header lines
     std::array<std::string, 3> headerLines;
 };
@@ -228,6 +232,21 @@ struct ComputerState {
     bool bestOnly = false;                     // ヒント: the best move, no choice
 };
 
+// A search running away from the window's thread: the computer's reply or a
+// hint. While `active` the game must not change: clicks on the board are
+// ignored and the commands that change the game are disabled; drawing,
+// options and ending the program go on.
+struct ThinkingState {
+    bool active = false;
+    bool hint = false;        // the search is a hint's, not the computer's reply
+    bool searched = false;    // the reply's search has answered (its result is in `com`)
+    bool waited = false;      // the half second since the reply began has passed
+    int search = 0;           // numbers every search; an answer for another number is dropped
+    // Set from the window's thread to end the search early; read by the search core.
+    std::shared_ptr<std::atomic<bool>> stop;
+    MoveText previous;        // the upper side's last move, written again when no move is played
+};
+
 class Form1 {
 public:
     explicit Form1(const Ports& ports);
@@ -250,13 +269,13 @@ public:
     SoundState sounds;
     ComputerState com;
     LookAheadDisplay lookahead;
+    ThinkingState thinking;
 
     // ---- Game state and start-up (game/startup.cpp) ----
     void Form_Load();
     void 初期設定();
     void 終了(const std::string& winner);
     void 終了処理();
-    void 待ち時間(double seconds);
     void Form_KeyPress(int key);
     void Form_Unload();
     void OWARI_Click();
@@ -324,6 +343,9 @@ public:
     void 勢力確定敵角(int k, int x, int y);
 
     // ---- Computer turn (computer/computer_turn.cpp) ----
+    // Starts the computer's turn: "思考中", the search on a copy of the game
+    // and the half second, both away from the window's thread. The move is
+    // played once both have ended (computer_turn.cpp), on the window's thread.
     void com_ban();
     // The search of com_ban without drawing, sound or wait: fills com.chosen,
     // com.chosenValid and com.bestScore and leaves the board as it was.
@@ -334,6 +356,25 @@ public:
     // A new game against the computer: its seed from the clock, so that two
     // games differ (computer/search_levels.cpp).
     void comSeedFromClock();
+
+    // ---- Searching away from the window's thread (computer/thinking.cpp) ----
+    // Starts a search (a hint's or the computer's reply): the game is frozen
+    // until endThinking. Answers the search's number.
+    int beginThinking(bool hint);
+    void endThinking();
+    // Ends a search in progress at once (the program ends): its answer is dropped.
+    void stopThinking();
+    // True while search number `search` is the one in progress.
+    bool thinkingOn(int search) const;
+    // The whole game state for a search on another thread: no port (a search
+    // neither draws nor asks), the stop flag shared.
+    std::unique_ptr<Form1> searchCopy() const;
+    // Runs comSearch on `copy` away from the window's thread; `then` gets the
+    // searched copy on the window's thread, unless the search was stopped or
+    // replaced meanwhile.
+    void searchAway(std::unique_ptr<Form1> copy, std::function<void(Form1&)> then);
+    // Runs `then` on the window's thread after `seconds`, without holding it.
+    void 待ち時間(double seconds, std::function<void()> then);
 
     // ---- Board evaluation (computer/evaluation.cpp) ----
     double 盤評価(int captured, int piece, int fx, int fy, int tx, int ty);
@@ -395,6 +436,8 @@ public:
     void 描画_棋譜見出し(const std::array<std::string, 3>& lines);   // a loaded record's header
     // Draws again the status texts a full redraw painted over.
     void 描画_状態表示(const ShownTexts& texts);
+    // "思考中" left of the board, over the upper side's last move.
+    void 描画_思考中();
     bool bold = false;   // the form font turns bold for good at the first labels
 
     // ---- Record files (records/record_commands.cpp) ----

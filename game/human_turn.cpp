@@ -12,6 +12,8 @@
 // hand cell is picked, a first click selects a source, a second click on an
 // own piece moves the selection, any other target is checked (refuseTarget),
 // then the move is played (playMove) and the turn handed over (handOver).
+// While the computer (or a hint) searches, clicks are ignored altogether: no
+// selection is made and no move waits for the reply.
 #include <cmath>
 
 #include "game/Form1.h"
@@ -231,6 +233,7 @@ void click(Form1& f, int button, double x, double y) {
 // The look-ahead's numbers go before the click is handled; its marks come
 // back for the selection the click leaves.
 void Form1::Form_MouseDown(int button, int /*shift*/, double x, double y) {
+    if (thinking.active) return;
     先読み消去();
     click(*this, button, x, y);
     if (!display.ended) 先読み_調査();

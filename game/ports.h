@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,8 @@ public:
     virtual ~Menu() = default;
     virtual void setChecked(const std::string& item, bool checked) = 0;
     virtual bool isChecked(const std::string& item) const = 0;
+    // A disabled item cannot be chosen (nor its submenu opened, nor its shortcut used).
+    virtual void setEnabled(const std::string& item, bool enabled) = 0;
 };
 
 // The functions of the program's sound library. Handles are 32-bit values;
@@ -113,6 +116,20 @@ public:
     // The local date and time as "YYYY/MM/DD HH:MM:SS", for the header of an
     // exported record; empty where no calendar is at hand.
     virtual std::string localDateTime() { return {}; }
+};
+
+// Work that takes longer than a frame, and waits, without holding the window's
+// thread: the window keeps drawing and answering while they run. Answers come
+// back on the window's thread. The core decides whether an answer still
+// matters when it comes (a stopped search's answer is dropped there).
+class Worker {
+public:
+    virtual ~Worker() = default;
+    // Runs `job` on another thread, then `done` on the window's thread. The job
+    // must touch nothing the window's thread uses meanwhile (it gets copies).
+    virtual void run(std::function<void()> job, std::function<void()> done) = 0;
+    // Runs `done` on the window's thread once `seconds` have passed.
+    virtual void after(double seconds, std::function<void()> done) = 0;
 };
 
 // The main window itself.
@@ -184,6 +201,9 @@ struct Ports {
     Clock* clock = nullptr;
     Window* window = nullptr;
     Files* files = nullptr;
+    // nullptr: jobs run at once on the caller's thread and waits end at once
+    // (the command-line tool and the benchmarks, which have no window to keep alive).
+    Worker* worker = nullptr;
     Places places;
 };
 

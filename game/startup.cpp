@@ -141,14 +141,10 @@ void Form1::終了処理() {
     sounds.opened = false;
 }
 
-void Form1::待ち時間(double seconds) {
-    const double start = io.clock->seconds();
-    while (io.clock->seconds() - start < seconds) {
-    }
-}
-
 void Form1::OWARI() {
     if (display.ended) return;
+    // A search still running is not waited for: its answer would come too late.
+    stopThinking();
     終了処理();
     display.ended = true;
     if (io.window) io.window->quit();

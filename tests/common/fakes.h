@@ -84,8 +84,31 @@ public:
 class FakeMenu : public Menu {
 public:
     std::map<std::string, bool> checks;
+    std::set<std::string> disabled;   // items disabled now
     void setChecked(const std::string& item, bool checked) override { checks[item] = checked; }
     bool isChecked(const std::string& item) const override;
+    void setEnabled(const std::string& item, bool enabled) override {
+        if (enabled) disabled.erase(item);
+        else disabled.insert(item);
+    }
+};
+
+// Jobs and waits on the test's own thread. By default each job and each wait
+// ends at once, inside the call; with `hold` set they are kept until the test
+// ends them (finishJobs, endWaits), in either order.
+class FakeWorker : public Worker {
+public:
+    bool hold = false;
+    std::vector<double> waits;   // every wait asked for, in seconds
+    void run(std::function<void()> job, std::function<void()> done) override;
+    void after(double seconds, std::function<void()> done) override;
+    void finishJobs();
+    void endWaits();
+    bool idle() const { return jobs_.empty() && timers_.empty(); }
+
+private:
+    std::vector<std::pair<std::function<void()>, std::function<void()>>> jobs_;
+    std::vector<std::function<void()>> timers_;
 };
 
 // Hands out handles 1, 2, 3, ... for the device and the buffers; logs calls as
@@ -156,6 +179,7 @@ struct Harness {
     FakeClock clock;
     FakeWindow window;
     MemoryFiles files;
+    FakeWorker worker;
     std::unique_ptr<Form1> form;
 
     Harness();
