@@ -72,7 +72,7 @@ TEST_F(LanguageTest, EnglishLeavesNoJapaneseOnTheWindowAndJapaneseComesBack) {
         if (what == "GENGO" || what == "KOMA" || what == "NIHONGO") EXPECT_EQ(text, japanese[i].second) << what;
         else EXPECT_FALSE(holdsJapanese(text)) << what << ": " << text.toStdString();
         // A word left as it reads in Japanese was not translated (names aside).
-        const bool name = what == "title" || what == "ENGLISH";
+        const bool name = what == "title" || what == "ENGLISH" || what == "GENGO" || what == "KOMA" || what == "NIHONGO";
         if (!name && text.contains(QRegularExpression("[A-Za-z]"))) EXPECT_NE(text, japanese[i].second) << what;
     }
     for (const MenuItem& item : menuTable())
