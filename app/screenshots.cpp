@@ -302,6 +302,14 @@ const std::vector<ScreenshotScenario> SCENARIOS = withLessonPictures({
          english(w);
          computerGame(w);
      }},
+    // English board texts at 200%: their shadows a pixel's width off at any
+    // enlargement.
+    {"computer-game-english-200",
+     [](MainWindow& w) {
+         english(w);
+         w.form().表示倍率_設定(200);
+         computerGame(w);
+     }},
     // "遊び方": the first page, the compulsory capture with its refusal box and
     // the promotion, in both languages; the rule page also at 200%.
     {"how-to-play-first", howToPlayIn(0, false, 100), false, true},

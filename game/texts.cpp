@@ -67,7 +67,7 @@ constexpr TextEntry TEXTS[] = {
     {PANEL_GAME_NAME, "対 局 名：", "Game:"},
     {PANEL_FIRST_PLAYER, "先    手 ：", "Sente:"},
     {PANEL_SECOND_PLAYER, "後    手 ：", "Gote:"},
-    {PANEL_RETURN, "RETURN", "RETURN"},
+    {PANEL_RETURN, "RETURN", "Back"},
     {DEVICE_NOT_READY, "ﾃﾞﾊﾞｲｽが準備できていません", "The device is not ready"},
     {TITLE_ERROR, "ｴﾗｰ", "Error"},
     {WINDOW_TITLE, "Zelkora", "Zelkora"},

@@ -41,6 +41,8 @@ public:
     // The size of the client area at the enlargement, in logical pixels.
     QSize naturalSize() const;
     QSize sizeHint() const override { return naturalSize(); }
+    // The client area at 100% in logical pixels.
+    QSize referenceSize() const;
 
     // Fits the client area into the widget at the screen's current ratio.
     void updateScale();
@@ -60,9 +62,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // The client area at 100% in logical pixels.
-    QSize referenceSize() const;
-
     RetainedCanvas canvas_;
     double enlargement_ = 1;
 };

@@ -3,7 +3,11 @@
 
 #include <cmath>
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace zelkora {
 
@@ -21,6 +25,18 @@ QString QtDialogs::displayText(const std::string& text) {
     return s;
 }
 
+// The window manager draws the title in its own font beside its buttons, and
+// cuts it short when the box is narrower; a box is made wide enough for its
+// title in a bold application font and the buttons, whatever its text.
+void QtDialogs::widenForTitle(QMessageBox& box) {
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + TITLE_BAR_BUTTONS;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
 void QtDialogs::prepare(QMessageBox& box, const std::string& text, const std::string& title, Buttons buttons,
                         Icon icon, double zoom) {
     box.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
@@ -28,6 +44,7 @@ void QtDialogs::prepare(QMessageBox& box, const std::string& text, const std::st
     box.setText(displayText(text));
     box.setIcon(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
     box.setFont(enlarged(box.font(), zoom));
+    widenForTitle(box);
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

@@ -4,6 +4,8 @@
 // for line breaks become line breaks. One OK button, or Yes and No (Yes is the
 // default, Escape answers No); the warning icon only when asked for. The box's
 // text and buttons are enlarged with the window (`zoom` tells by how much).
+// A box is never narrower than its title needs in the window manager's title
+// bar, so a short message does not cut its title off.
 #pragma once
 
 #include <functional>
@@ -32,6 +34,10 @@ public:
                         Icon icon, double zoom);
     // A font enlarged by `zoom`.
     static QFont enlarged(QFont font, double zoom);
+    // Makes the box at least as wide as its title and the title bar's
+    // buttons and window icon need.
+    static void widenForTitle(QMessageBox& box);
+    static constexpr int TITLE_BAR_BUTTONS = 160;   // logical pixels
 
 private:
     QWidget* parent_;

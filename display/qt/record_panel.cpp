@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QWidget>
@@ -77,6 +78,16 @@ std::string folderBytes(const QString& folder) {
     const std::string working = workingFolderPath();
     const std::string bytes = QFile::encodeName(folder).toStdString();
     return !isFolder(bytes) && shown(working) == QDir::cleanPath(folder) ? working : bytes;
+}
+
+// The labels lie on the canvas, whose background may be dark (green, space)
+// or light (tatami): white letters on a dark veil read on every one.
+void readableOnAnyBackground(QLabel& label) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Window, QColor(0, 0, 0, 160));
+    label.setPalette(palette);
+    label.setAutoFillBackground(true);
 }
 
 }  // namespace
@@ -224,6 +235,7 @@ RecordPanelWidgets::RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, const 
     for (int i = 0; i < 4; ++i) {
         const std::string n = std::to_string(i + 1);
         d->labels[i] = new QLabel(windowText(FIELDS[i].label), parent);
+        readableOnAnyBackground(*d->labels[i]);
         d->place(d->labels[i], {LABEL_LEFT, FIELDS[i].top, LABEL_WIDTH, LABEL_HEIGHT}, ("Label" + n).c_str());
         d->texts[i] = new QLineEdit(parent);
         d->place(d->texts[i], {FIELD_LEFT, FIELDS[i].top, FIELD_WIDTH, FIELD_HEIGHT}, ("Text" + n).c_str());

@@ -18,7 +18,9 @@ namespace zelkora::art {
 namespace {
 
 constexpr double W = 33;
-constexpr double DOT_RADIUS = 1.3, LINE_WIDTH = 1.4;
+// At 100% the smallest piece (the pawn, 0.84 of a king) still shows a dot
+// and a line at least 3 pixels across.
+constexpr double DOT_RADIUS = 2.3, LINE_WIDTH = 3.6;
 
 // One direction on the left half or straight ahead or back (dx <= 0); the
 // right half is its mirror image.
@@ -38,7 +40,7 @@ const Ray RAYS[] = {
 };
 
 // The knight's dot on the left; the right one is its mirror image.
-constexpr QPointF KNIGHT_LEFT{12.0, 7.4};
+constexpr QPointF KNIGHT_LEFT{12.8, 6.8};
 
 QPointF mirrored(QPointF p) { return {W - p.x(), p.y()}; }
 
