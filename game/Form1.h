@@ -134,6 +134,7 @@ struct GameFlags {
     int handicapGrade = 0;   // -10..10
     int level = 3;           // the computer's level 1..5
     bool settingsUnwritableShown = false;   // the box about an unwritable settings file was shown
+    bool settingsRefusedShown = false;      // the box about an unreadable or oversized one was shown
 };
 
 // A last-move text on screen: the target square and the piece it names.

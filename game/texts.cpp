@@ -149,6 +149,11 @@ constexpr TextEntry TEXTS[] = {
     {SETTINGS_UNWRITABLE, "設定ファイルに書き込めません。\r{1}\r背景画は緑を使い、選んだ背景画は次の起動まで残りません。",
      "Cannot write the settings file.\r{1}\rThe green background is used; the choices made are not kept for the "
      "next start."},
+    {SETTINGS_UNREADABLE, "設定ファイルを読み込めません。\r{1}", "Cannot read the settings file.\r{1}"},
+    {SETTINGS_TOO_LARGE, "設定ファイルが{2}バイトを超えています。\r{1}",
+     "The settings file is larger than {2} bytes.\r{1}"},
+    {SETTINGS_NOT_WRITTEN, "\rこの起動では初期設定を使います。オプションを変えるまでファイルには書き込みません。",
+     "\rThe default settings are used for this run; the file is not written until you change an option."},
     {TITLE_SETTINGS, "環境設定", "Settings"},
     {VERSION_TEXT,
      "Zelkora  バージョン {1}\r\r"
