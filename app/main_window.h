@@ -17,7 +17,8 @@
 // panel labels and title again; Qt's standard buttons follow.
 //
 // Tests and scripted runs may pass their own Dialogs (to answer boxes without
-// showing them) and Clock; everything else is real.
+// showing them), Clock and Files (the start-up report's, which writes
+// nothing); everything else is real.
 #pragma once
 
 #include <memory>
@@ -49,7 +50,7 @@ public:
 
     explicit MainWindow(Dialogs* dialogs = nullptr, Clock* clock = nullptr, QWidget* parent = nullptr);
     explicit MainWindow(const FileLayout& fileLayout, Dialogs* dialogs = nullptr, Clock* clock = nullptr,
-                        QWidget* parent = nullptr);
+                        Files* files = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Form1& form() { return *form_; }
@@ -86,7 +87,7 @@ private:
     std::unique_ptr<Clock> ownClock_;
     std::unique_ptr<QtMenu> menu_;
     std::unique_ptr<LoadedSoundLibrary> sound_;
-    std::unique_ptr<Files> files_;
+    std::unique_ptr<Files> ownFiles_;
     std::unique_ptr<QtWindow> window_;
     std::unique_ptr<RecordPanelWidgets> panel_;
     std::unique_ptr<Form1> form_;
