@@ -121,7 +121,7 @@ constexpr TextEntry TEXTS[] = {
     {ENTRY_OFF_BOARD, "棋譜の{1}手目は盤の外を指しています", "Move {1} of the record points off the board"},
     {NOT_IN_RECORD_MODE, "棋譜ﾓｰﾄﾞではできません", "Not possible while a record is stepped through"},
     {TITLE_REVERSE, "反転", "Turn board"},
-    {NOT_DURING_GAME, "対局中ではできません", "No game is being played"},
+    {NOT_DURING_GAME, "対局中ではありません", "No game is being played"},
     {NOTHING_TO_TAKE_BACK, "戻せる手がありません", "There is no move to take back"},
     {TITLE_TAKE_BACK, "待った", "Take back"},
 
