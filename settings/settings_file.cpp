@@ -167,10 +167,12 @@ void Form1::読込_環境設定ファイル() {
     // all: it is left as it is and the defaults hold for this run. A folder
     // that cannot be written leaves no file; the green background is used all
     // the same, and the player is told where.
+    // The box speaks the language in force: the default at the first start-up.
+    if (found == Found::Refused) reportRefused(*this, path, result);
     言語_設定(Language::Japanese);
     駒_設定(PieceSet::Traditional);
-    if (found == Found::Refused) reportRefused(*this, path, result);
-    else if (!io.files->writeAll(path, fileBytes(green().line, NORMAL_SIZE, display))) reportUnwritable(*this, path);
+    if (found != Found::Refused && !io.files->writeAll(path, fileBytes(green().line, NORMAL_SIZE, display)))
+        reportUnwritable(*this, path);
     チェック設定(green().code);
     描画_背景(green().code);
     display.background = green().code;
