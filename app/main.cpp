@@ -79,7 +79,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon::fromTheme(QString::fromUtf8(zelkora::APP_ID)));
     zelkora::useLanguage(zelkora::Language::Japanese);
     if (screenshots) return zelkora::runScreenshots(QString::fromLocal8Bit(argv[2]), ratioTwo);
-    if (report) return zelkora::runStartupReport();
+    if (report)
+        return zelkora::runStartupReport(zelkora::FileLayout::ofProgram(QCoreApplication::applicationDirPath()));
     zelkora::MainWindow window(zelkora::FileLayout::ofProgram(QCoreApplication::applicationDirPath()));
     window.show();
     // The first start offers the lessons once the window is on the screen.

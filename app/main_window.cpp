@@ -37,9 +37,10 @@ constexpr int ESCAPE = 27;
 }  // namespace
 
 MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, Worker* worker, QWidget* parent)
-    : MainWindow(FileLayout::workingFolder(QCoreApplication::applicationDirPath()), dialogs, clock, worker, parent) {}
+    : MainWindow(FileLayout::workingFolder(QCoreApplication::applicationDirPath()), dialogs, clock, worker, nullptr,
+                 parent) {}
 
-MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* clock, Worker* worker,
+MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* clock, Worker* worker, Files* files,
                        QWidget* parent)
     : QMainWindow(parent), layout_(fileLayout) {
     setWindowTitle(windowText(Text::WINDOW_TITLE));
@@ -60,7 +61,6 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     }
     menu_ = std::make_unique<QtMenu>();
     sound_ = std::make_unique<LoadedSoundLibrary>(layout_.soundLibrary.toStdString());
-    files_ = std::make_unique<DiskFiles>();
     window_ = std::make_unique<QtWindow>(*this, *canvas_, [this] { quitProgram(); });
     panel_ = std::make_unique<RecordPanelWidgets>(canvas_, *dialogs, canvas_->scale());
     canvas_->onScaleChanged = [this](const TwipsScale& scale) {
@@ -69,8 +69,13 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     };
     panel_->startIn(layout_.recordsFolder);
     // The settings folder of an installed copy may not exist yet; when it
-    // cannot be made, writing the file fails and the game says so.
-    if (!layout_.settingsFolder.isEmpty()) QDir().mkpath(layout_.settingsFolder);
+    // cannot be made, writing the file fails and the game says so. A caller's
+    // own file port decides for itself what it writes.
+    if (!files) {
+        ownFiles_ = std::make_unique<DiskFiles>();
+        files = ownFiles_.get();
+        if (!layout_.settingsFolder.isEmpty()) QDir().mkpath(layout_.settingsFolder);
+    }
 
     Ports ports;
     ports.canvas = &canvas_->canvas();
@@ -80,7 +85,7 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     ports.sound = sound_.get();
     ports.clock = clock;
     ports.window = window_.get();
-    ports.files = files_.get();
+    ports.files = files;
     ports.worker = worker;
     ports.places = layout_.places();
     form_ = std::make_unique<Form1>(ports);

@@ -26,7 +26,8 @@
 // the computer thinks; closing the window stops the search.
 //
 // Tests and scripted runs may pass their own Dialogs (to answer boxes without
-// showing them), Clock and Worker (to answer at once); everything else is real.
+// showing them), Clock, Worker (to answer at once) and Files (the start-up
+// report's, which writes nothing); everything else is real.
 #pragma once
 
 #include <memory>
@@ -62,7 +63,7 @@ public:
     explicit MainWindow(Dialogs* dialogs = nullptr, Clock* clock = nullptr, Worker* worker = nullptr,
                         QWidget* parent = nullptr);
     explicit MainWindow(const FileLayout& fileLayout, Dialogs* dialogs = nullptr, Clock* clock = nullptr,
-                        Worker* worker = nullptr, QWidget* parent = nullptr);
+                        Worker* worker = nullptr, Files* files = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Form1& form() { return *form_; }
@@ -112,7 +113,7 @@ private:
     std::unique_ptr<QtWorker> ownWorker_;
     std::unique_ptr<QtMenu> menu_;
     std::unique_ptr<LoadedSoundLibrary> sound_;
-    std::unique_ptr<Files> files_;
+    std::unique_ptr<Files> ownFiles_;
     std::unique_ptr<QtWindow> window_;
     std::unique_ptr<RecordPanelWidgets> panel_;
     std::unique_ptr<Form1> form_;

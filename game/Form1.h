@@ -84,7 +84,7 @@ struct MoveList {
     int moveNumber = 0;   // the number shown on screen
     int finished = 0;     // moves of the game that ended last, kept for "書込"
                           // until the next game starts; 0 when there is none
-    bool unsaved = false; // a move was made since start-up or the last save
+    bool unsaved = false; // moves are on the list that were not saved since they were made
 };
 
 // The human's selection between the first and the second click.
@@ -138,6 +138,7 @@ struct GameFlags {
     int handicapGrade = 0;   // -10..10
     int level = 3;           // the computer's level 1..6
     bool settingsUnwritableShown = false;   // the box about an unwritable settings file was shown
+    bool settingsRefusedShown = false;      // the box about an unreadable or oversized one was shown
 };
 
 // A last-move text on screen: the target square and the piece it names.
@@ -280,8 +281,12 @@ public:
     void Form_Unload();
     void OWARI_Click();
     void OWARI();               // runs 終了処理 and ends the program
-    // Asked before Escape, "終わり" or closing ends the program: while a move
-    // made here was not saved, a Yes/No box; answers true when the program may end.
+    // Asked before a command leaves a game whose moves were not saved (quitting,
+    // a new game, "最初", loading a record): "保存していない対局があります" and
+    // the command's `question` in a Yes/No box titled `title`; answers true
+    // when the command may go on, at once when nothing is unsaved.
+    bool 破棄確認(Text question, Text title);
+    // 破棄確認 before Escape, "終わり" or closing ends the program.
     bool 終了確認();
 
     // ---- Sound module (game/sound_module.cpp) ----

@@ -150,10 +150,13 @@ void Form1::OWARI() {
     if (io.window) io.window->quit();
 }
 
-bool Form1::終了確認() {
+bool Form1::破棄確認(Text question, Text title) {
     if (!moves.unsaved) return true;
-    return io.dialogs->message(文言(Text::QUIT_QUESTION), 文言(Text::TITLE_QUIT), Buttons::YesNo) == Answer::Yes;
+    return io.dialogs->message(文言(Text::UNSAVED_GAME) + "\r" + 文言(question), 文言(title), Buttons::YesNo) ==
+           Answer::Yes;
 }
+
+bool Form1::終了確認() { return 破棄確認(Text::QUIT_QUESTION, Text::TITLE_QUIT); }
 
 void Form1::Form_KeyPress(int key) {
     if (key == 27 && 終了確認()) OWARI();

@@ -74,8 +74,14 @@ constexpr TextEntry TEXTS[] = {
 
     {FIRST_PLAYER_TO_MOVE, "先手の番です", "Sente moves first"},
     {YOUR_TURN, "あなたの番です", "Your move"},
-    {QUIT_QUESTION, "保存していない対局があります\r終了しますか？", "This game has not been saved.\rQuit anyway?"},
+    {UNSAVED_GAME, "保存していない対局があります", "This game has not been saved."},
+    {QUIT_QUESTION, "終了しますか？", "Quit anyway?"},
+    {NEW_GAME_QUESTION, "新しい対局を始めますか？", "Start a new game anyway?"},
+    {START_OVER_QUESTION, "最初に戻しますか？", "Start over anyway?"},
+    {OPEN_RECORD_QUESTION, "棋譜を読み込みますか？", "Open a record anyway?"},
     {TITLE_QUIT, "終わり", "Quit"},
+    {TITLE_GAME, "対局", "Game"},
+    {TITLE_START_OVER, "最初", "Start over"},
     {WIN_COMPUTER, "コンピュータの勝ちです", "The computer wins"},
     {WIN_YOU, "あなたの勝ちです", "You win"},
     {WIN_SENTE, "先手の勝ちです", "Sente wins"},
@@ -123,7 +129,7 @@ constexpr TextEntry TEXTS[] = {
     {ENTRY_OFF_BOARD, "棋譜の{1}手目は盤の外を指しています", "Move {1} of the record points off the board"},
     {NOT_IN_RECORD_MODE, "棋譜ﾓｰﾄﾞではできません", "Not possible while a record is stepped through"},
     {TITLE_REVERSE, "反転", "Turn board"},
-    {NOT_DURING_GAME, "対局中ではできません", "No game is being played"},
+    {NOT_DURING_GAME, "対局中ではありません", "No game is being played"},
     {NOTHING_TO_TAKE_BACK, "戻せる手がありません", "There is no move to take back"},
     {TITLE_TAKE_BACK, "待った", "Take back"},
 
@@ -155,6 +161,11 @@ constexpr TextEntry TEXTS[] = {
     {SETTINGS_UNWRITABLE, "設定ファイルに書き込めません。\r{1}\r背景画は緑を使い、選んだ背景画は次の起動まで残りません。",
      "Cannot write the settings file.\r{1}\rThe green background is used; the choices made are not kept for the "
      "next start."},
+    {SETTINGS_UNREADABLE, "設定ファイルを読み込めません。\r{1}", "Cannot read the settings file.\r{1}"},
+    {SETTINGS_TOO_LARGE, "設定ファイルが{2}バイトを超えています。\r{1}",
+     "The settings file is larger than {2} bytes.\r{1}"},
+    {SETTINGS_NOT_WRITTEN, "\rこの起動では初期設定を使います。オプションを変えるまでファイルには書き込みません。",
+     "\rThe default settings are used for this run; the file is not written until you change an option."},
     {TITLE_SETTINGS, "環境設定", "Settings"},
     {VERSION_TEXT,
      "Zelkora  バージョン {1}\r\r"

@@ -99,6 +99,7 @@ void Form1::File1_Click(const std::string& fileName) {
         io.dialogs->message(文言(Text::NOT_A_RECORD), 文言(Text::TITLE_RECORD_READ));
         return;
     }
+    if (!破棄確認(Text::OPEN_RECORD_QUESTION, Text::TITLE_RECORD_READ)) return;
 
     描画_可視(false, false, false);
     Form_Load();

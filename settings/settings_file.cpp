@@ -4,10 +4,13 @@
 // ("表示倍率=150"), written only when it is not 100%, so the file of a player
 // who never enlarges is the one line it always was, and older copies of the
 // game, which read the first line only, are not disturbed. A missing or empty
-// file is replaced silently by one holding the green background. When the file
-// cannot be written the green background is used, and the player is told once
-// per run where the game tried to write, since the choice will not outlive the
-// run. Which folder holds the file is the platform's choice (Ports::places).
+// file is replaced silently by one holding the green background. A file that
+// is there but cannot be read, or is larger than any settings file, is never
+// written over at start-up: the defaults hold for the run, one box names the
+// file and why, and the file is written only when the player changes an
+// option. When the file cannot be written the green background is used, and
+// the player is told once per run where the game tried to write, since the
+// choice will not outlive the run. Which folder holds the file is the platform's choice (Ports::places).
 // The language and the piece set follow on lines of their own ("言語=English",
 // "駒=初心者用"), each written only when it is not the default; the lines after
 // the first are recognised by their text, wherever they stand.
@@ -101,11 +104,50 @@ void reportUnwritable(Form1& form, const std::string& path) {
                              Buttons::Ok, Icon::Warning);
 }
 
-// The file's bytes when it is there, readable and not empty.
-bool readSettings(const Form1& form, std::vector<std::uint8_t>& bytes) {
+// What stands at the settings file's path.
+enum class Found {
+    Lines,     // a readable file holding bytes
+    Nothing,   // no file, or an empty one: created anew with the defaults
+    Refused,   // a file that cannot be read or is over the limit: never written over
+};
+
+Found readSettings(const Form1& form, std::vector<std::uint8_t>& bytes, ReadResult& result) {
     const std::string path = settingsPath(form);
-    return form.io.files->exists(path) && form.io.files->readAll(path, SETTINGS_LIMIT, bytes) == ReadResult::Ok &&
-           !bytes.empty();
+    result = ReadResult::Ok;
+    if (!form.io.files->exists(path)) return Found::Nothing;
+    result = form.io.files->readAll(path, SETTINGS_LIMIT, bytes);
+    if (result != ReadResult::Ok) return Found::Refused;
+    return bytes.empty() ? Found::Nothing : Found::Lines;
+}
+
+// The one box of a run about a settings file that is there but is not read:
+// it names the file and why, and says that nothing is written over it until
+// the player changes an option.
+void reportRefused(Form1& form, const std::string& path, ReadResult result) {
+    if (form.flags.settingsRefusedShown) return;
+    form.flags.settingsRefusedShown = true;
+    const std::string why = result == ReadResult::TooLarge
+                                ? form.文言(Text::SETTINGS_TOO_LARGE, {path, std::to_string(SETTINGS_LIMIT)})
+                                : form.文言(Text::SETTINGS_UNREADABLE, {path});
+    form.io.dialogs->message(why + form.文言(Text::SETTINGS_NOT_WRITTEN), form.文言(Text::TITLE_SETTINGS),
+                             Buttons::Ok, Icon::Warning);
+}
+
+// The lines of a readable file, applied to menu and screen.
+void applyLines(Form1& form, const std::vector<std::uint8_t>& bytes) {
+    const std::string line = lineOf(bytes, 0);
+    for (const BackgroundChoice& choice : BACKGROUNDS) {
+        if (line == toShiftJis(choice.line)) {
+            form.チェック設定(choice.code);
+            form.描画_背景(choice.code);
+            form.display.background = choice.code;
+            break;
+        }
+    }
+    const LaterLines later = laterLinesOf(bytes);
+    form.表示倍率_設定(later.percent);
+    form.言語_設定(later.language);
+    form.駒_設定(later.pieces);
 }
 
 }  // namespace
@@ -113,29 +155,24 @@ bool readSettings(const Form1& form, std::vector<std::uint8_t>& bytes) {
 void Form1::読込_環境設定ファイル() {
     const std::string path = settingsPath(*this);
     std::vector<std::uint8_t> bytes;
-    if (readSettings(*this, bytes)) {
-        const std::string line = lineOf(bytes, 0);
-        for (const BackgroundChoice& choice : BACKGROUNDS) {
-            if (line == toShiftJis(choice.line)) {
-                チェック設定(choice.code);
-                描画_背景(choice.code);
-                display.background = choice.code;
-                break;
-            }
-        }
-        const LaterLines later = laterLinesOf(bytes);
-        表示倍率_設定(later.percent);
-        言語_設定(later.language);
-        駒_設定(later.pieces);
+    ReadResult result = ReadResult::Ok;
+    const Found found = readSettings(*this, bytes, result);
+    if (found == Found::Lines) {
+        applyLines(*this, bytes);
         return;
     }
-    // No file, an empty one, one that cannot be read (a folder, a read error)
-    // or a far too large one: replaced by the green
-    // background. A folder that cannot be written leaves no file; the green
-    // background is used all the same, and the player is told where.
+    // No file or an empty one is replaced by the green background. A file
+    // that is there but cannot be read, or is far too large, may be the
+    // player's choices behind a passing fault, or not this game's file at
+    // all: it is left as it is and the defaults hold for this run. A folder
+    // that cannot be written leaves no file; the green background is used all
+    // the same, and the player is told where.
+    // The box speaks the language in force: the default at the first start-up.
+    if (found == Found::Refused) reportRefused(*this, path, result);
     言語_設定(Language::Japanese);
     駒_設定(PieceSet::Traditional);
-    if (!io.files->writeAll(path, fileBytes(green().line, NORMAL_SIZE, display), SETTINGS_LIMIT)) reportUnwritable(*this, path);
+    if (found != Found::Refused && !io.files->writeAll(path, fileBytes(green().line, NORMAL_SIZE, display), SETTINGS_LIMIT))
+        reportUnwritable(*this, path);
     チェック設定(green().code);
     描画_背景(green().code);
     display.background = green().code;
@@ -144,7 +181,8 @@ void Form1::読込_環境設定ファイル() {
 
 void Form1::読込_言語() {
     std::vector<std::uint8_t> bytes;
-    if (readSettings(*this, bytes)) display.language = laterLinesOf(bytes).language;
+    ReadResult result = ReadResult::Ok;
+    if (readSettings(*this, bytes, result) == Found::Lines) display.language = laterLinesOf(bytes).language;
 }
 
 void Form1::書込_環境設定ファイル() {

@@ -96,7 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
         MoveTextCase{"Dragon", {1, 2, 1, 1, 0, 901, 901}, {}, "９一龍(92)"},
         MoveTextCase{"PromotedSilver", {6, 8, 6, 9, 0, 101, 101}, {}, "４九成銀(48)"},
         MoveTextCase{"DropFromTheUpperHand", {-1, 2, 5, 5, 0, 20, 20}, {}, "５五香打"},
-        MoveTextCase{"RecaptureOfADrop", {6, 4, 5, 5, 20, -100, -101}, {-1, 2, 5, 5, 0, 20, 20}, "同　銀成(44)"}),
+        MoveTextCase{"RecaptureOfADrop", {6, 4, 5, 5, 20, -100, -101}, {-1, 2, 5, 5, 0, 20, 20}, "同　銀成(44)"},
+        // Only the same square is 同: the same file or the same rank alone is not.
+        MoveTextCase{"SameFileOtherRank", {3, 6, 3, 5, 0, -10, -10}, {7, 4, 3, 4, 0, 10, 10}, "７五歩(76)"},
+        MoveTextCase{"SameRankOtherFile", {2, 7, 2, 6, 0, -10, -10}, {7, 4, 3, 6, 0, 10, 10}, "８六歩(87)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KifEnding, MateOfTheUpperKingAndUnfinishedGame) {

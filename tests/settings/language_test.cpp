@@ -212,6 +212,16 @@ const Scenario SCENARIOS[] = {
          h.files.readOnly = true;
          h->MIDORI_Click();
      }},
+    {"settings that cannot be read", [](EnglishHarness& h) {
+         for (const bool huge : {false, true}) {
+             h.files.put("Zelkora.ini", std::string(huge ? 5000 : 10, 'x'));
+             if (!huge) h.files.unreadable.insert("Zelkora.ini");
+             h->言語_設定(Language::English);
+             h->flags.settingsRefusedShown = false;
+             h->読込_環境設定ファイル();
+             h.files.unreadable.clear();
+         }
+     }},
     {"version and handicap", [](EnglishHarness& h) {
          h->VER_Click();
          h->flags.recordMode = 1;
