@@ -212,6 +212,14 @@ const Scenario SCENARIOS[] = {
          h.files.readOnly = true;
          h->MIDORI_Click();
      }},
+    {"leaving an unsaved game", [](EnglishHarness& h) {
+         h.dialogs.answers = {Answer::No, Answer::No, Answer::No};
+         h->moves.unsaved = true;
+         h->START_Click();
+         h->CANCEL_Click();
+         h.files.put("./r.棋譜", RECORD_HEAD + formatMoveLine({3, 7, 3, 6, 0, -10, -10}) + "\r\n");
+         h->File1_Click("r.棋譜");
+     }},
     {"settings that cannot be read", [](EnglishHarness& h) {
          for (const bool huge : {false, true}) {
              h.files.put("Zelkora.ini", std::string(huge ? 5000 : 10, 'x'));
