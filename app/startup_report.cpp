@@ -25,7 +25,7 @@ public:
     ReadResult readAll(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) const override {
         return disk_.readAll(path, limit, bytes);
     }
-    bool writeAll(const std::string&, const std::vector<std::uint8_t>&) override { return true; }
+    bool writeAll(const std::string&, const std::vector<std::uint8_t>&, std::size_t) override { return true; }
 
 private:
     DiskFiles disk_;
