@@ -242,6 +242,20 @@ const Scenario SCENARIOS[] = {
          h->LBEL_UP_Click();
          for (int grade = -10; grade <= 10; ++grade) h->描画_ハンデレベル(grade);
      }},
+    {"looking ahead", [](EnglishHarness& h) {
+         h->SAKIYOMI_Click();
+         const struct { int mode; const char* sfen; int fx, fy, tx, ty; } chains[] = {
+             {MODE_MAN, "4l3k/9/4g4/4p4/4SK3/9/9/9/9 b - 1", 5, 5, 5, 4},   // the own king taken
+             {MODE_MAN, "4k4/4P4/9/9/9/9/9/9/4K4 b - 1", 5, 2, 5, 1},       // taking the king
+             {MODE_COM, "4k4/9/3SG4/9/9/9/9/9/4K4 b - 1", 5, 3, 5, 2},       // mating the computer
+         };
+         for (const auto& c : chains) {
+             setGame(h, c.mode, c.sfen);
+             click(h, c.fx, c.fy);
+             h->Form_MouseMove(1050 + 495 * c.tx + 100, 100 + 615 * c.ty + 100);
+             click(h, c.fx, c.fy);
+         }
+     }},
     {"status texts", [](EnglishHarness& h) {
          setGame(h, MODE_MAN, INITIAL);
          h->画面_再描画();
