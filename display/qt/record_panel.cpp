@@ -85,7 +85,7 @@ std::string folderBytes(const QString& folder) {
 void readableOnAnyBackground(QLabel& label) {
     QPalette palette = label.palette();
     palette.setColor(QPalette::WindowText, Qt::white);
-    palette.setColor(QPalette::Window, QColor(0, 0, 0, 160));
+    palette.setColor(QPalette::Window, QColor(0, 0, 0, 224));
     label.setPalette(palette);
     label.setAutoFillBackground(true);
 }

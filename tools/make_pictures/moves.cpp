@@ -20,7 +20,7 @@ namespace {
 constexpr double W = 33;
 // At 100% the smallest piece (the pawn, 0.84 of a king) still shows a dot
 // and a line at least 3 pixels across.
-constexpr double DOT_RADIUS = 2.3, LINE_WIDTH = 3.6;
+constexpr double DOT_RADIUS = 2.6, LINE_WIDTH = 3.6;
 
 // One direction on the left half or straight ahead or back (dx <= 0); the
 // right half is its mirror image.
