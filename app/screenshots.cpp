@@ -50,9 +50,10 @@ void showBackground(MainWindow& w, int code) {
 
 // Against the computer at level 1: the human opens the bishop's diagonal and
 // then must take the pawn at its end. Clicks wait for the computer's reply
-// (the board ignores them while it thinks).
+// (the board ignores them while it thinks). The level is set without the
+// menu, which would write the settings file.
 void computerGame(MainWindow& w) {
-    w.menuAction("LEVEL1")->trigger();
+    w.form().レベル_設定(1);
     w.menuAction("SENTE")->trigger();
     for (const auto& [c, r] : {std::pair{3, 7}, {3, 6}, {2, 8}, {7, 3}}) {
         click(w, c, r);

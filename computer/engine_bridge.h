@@ -11,7 +11,9 @@
 
 namespace zelkora {
 
-// The lowest level played by the search core, and the highest level.
+// The level of a first start-up, the lowest level played by the search core,
+// and the highest level.
+constexpr int DEFAULT_LEVEL = 3;
 constexpr int FIRST_SEARCH_LEVEL = 4;
 constexpr int TOP_LEVEL = 6;
 // Not in the menu: LEVEL5 as it played before the forced-reply extension and

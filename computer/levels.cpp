@@ -14,12 +14,14 @@ namespace zelkora {
 
 namespace {
 
-// Erases the level display, then sets the level.
+// Erases the level display, then sets the level and keeps it in the
+// settings file for the next start-up.
 void chooseLevel(Form1& f, int n) {
     f.描画_絵(f.display.background, -2, 0);
     f.描画_絵(f.display.background, -1, 0);
     f.描画_絵(f.display.background, 0, 0);
     f.レベル_設定(n);
+    f.書込_環境設定ファイル();
 }
 
 }  // namespace

@@ -136,7 +136,8 @@ struct GameFlags {
     int reversed = 0;        // 1 after "反転"; blocks saving
     int handicapFlag = 0;    // 1 after any accepted handicap command; blocks saving
     int handicapGrade = 0;   // -10..10
-    int level = 3;           // the computer's level 1..6
+    int level = 3;           // the computer's level 1..6, kept for the run
+    bool music = true;       // the music ("BGM") is on, kept for the run
     bool settingsUnwritableShown = false;   // the box about an unwritable settings file was shown
     bool settingsRefusedShown = false;      // the box about an unreadable or oversized one was shown
 };
@@ -495,9 +496,11 @@ public:
 
     // ---- Settings and options (settings/*.cpp) ----
     void 読込_環境設定ファイル();
-    // Only the language of the settings file, for the boxes the first start-up
-    // may show before the whole file is read (the sound's); nothing is drawn.
-    void 読込_言語();
+    // The language, the level and the music of the settings file, read once at
+    // the first start-up and kept for the run: the language for the boxes the
+    // first start-up may show before the whole file is read (the sound's), the
+    // music before it starts; nothing is drawn.
+    void 読込_起動時の選択();
     void 書込_環境設定ファイル();
     void チェック設定(int code);
     void 倍率チェック設定(int percent);

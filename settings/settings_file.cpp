@@ -12,12 +12,15 @@
 // the player is told once per run where the game tried to write, since the
 // choice will not outlive the run. Which folder holds the file is the platform's choice (Ports::places).
 // The language and the piece set follow on lines of their own ("言語=English",
-// "駒=初心者用"), each written only when it is not the default; the lines after
-// the first are recognised by their text, wherever they stand.
+// "駒=初心者用"), and so do the computer's level ("レベル=5") and music turned
+// off ("BGM=切"), each written only when it is not the default; the lines after
+// the first are recognised by their text, wherever they stand. The level and
+// the music are read once, at the first start-up, and kept for the run.
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "computer/engine_bridge.h"
 #include "game/Form1.h"
 #include "game/sjis.h"
 #include "settings/background_table.h"
@@ -34,10 +37,15 @@ constexpr std::size_t SETTINGS_LIMIT = 4096;
 
 const BackgroundChoice& green() { return BACKGROUNDS[0]; }
 
+// The level line and the line of music turned off.
+std::string levelLine(int level) { return "レベル=" + std::to_string(level); }
+constexpr const char* MUSIC_OFF_LINE = "BGM=切";
+
 // The bytes of a settings file holding the background `line` and, when the
-// window is enlarged or the language or the pieces are not the defaults, a
-// line for each of them.
-std::vector<std::uint8_t> fileBytes(const char* line, int percent, const DisplayState& display) {
+// window is enlarged or the language, the pieces, the level or the music are
+// not the defaults, a line for each of them.
+std::vector<std::uint8_t> fileBytes(const char* line, int percent, const Form1& form) {
+    const DisplayState& display = form.display;
     std::string bytes = toShiftJis(line) + "\r\n";
     for (const EnlargementChoice& choice : ENLARGEMENTS)
         if (choice.percent == percent && percent != NORMAL_SIZE) bytes += toShiftJis(choice.line) + "\r\n";
@@ -45,6 +53,8 @@ std::vector<std::uint8_t> fileBytes(const char* line, int percent, const Display
         if (choice.value == display.language && choice.line) bytes += toShiftJis(choice.line) + "\r\n";
     for (const PieceSetChoice& choice : PIECE_SETS)
         if (choice.value == display.pieces && choice.line) bytes += toShiftJis(choice.line) + "\r\n";
+    if (form.flags.level != DEFAULT_LEVEL) bytes += toShiftJis(levelLine(form.flags.level)) + "\r\n";
+    if (!form.flags.music) bytes += toShiftJis(MUSIC_OFF_LINE) + "\r\n";
     return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
@@ -63,14 +73,16 @@ std::string lineOf(const std::vector<std::uint8_t>& bytes, int index) {
     return line;
 }
 
-// The lines after the first hold at most these three choices.
-constexpr int CHOICE_LINES = 3;
+// The lines after the first hold at most these five choices.
+constexpr int CHOICE_LINES = 5;
 
 // What the lines after the first name; the defaults where no line names a choice.
 struct LaterLines {
     int percent = NORMAL_SIZE;
     Language language = Language::Japanese;
     PieceSet pieces = PieceSet::Traditional;
+    int level = DEFAULT_LEVEL;
+    bool music = true;
 };
 
 LaterLines laterLinesOf(const std::vector<std::uint8_t>& bytes) {
@@ -83,6 +95,9 @@ LaterLines laterLinesOf(const std::vector<std::uint8_t>& bytes) {
             if (choice.line && line == toShiftJis(choice.line)) found.language = choice.value;
         for (const PieceSetChoice& choice : PIECE_SETS)
             if (choice.line && line == toShiftJis(choice.line)) found.pieces = choice.value;
+        for (int level = 1; level <= TOP_LEVEL; ++level)
+            if (line == toShiftJis(levelLine(level))) found.level = level;
+        if (line == toShiftJis(MUSIC_OFF_LINE)) found.music = false;
     }
     return found;
 }
@@ -171,7 +186,7 @@ void Form1::読込_環境設定ファイル() {
     if (found == Found::Refused) reportRefused(*this, path, result);
     言語_設定(Language::Japanese);
     駒_設定(PieceSet::Traditional);
-    if (found != Found::Refused && !io.files->writeAll(path, fileBytes(green().line, NORMAL_SIZE, display), SETTINGS_LIMIT))
+    if (found != Found::Refused && !io.files->writeAll(path, fileBytes(green().line, NORMAL_SIZE, *this), SETTINGS_LIMIT))
         reportUnwritable(*this, path);
     チェック設定(green().code);
     描画_背景(green().code);
@@ -179,10 +194,14 @@ void Form1::読込_環境設定ファイル() {
     表示倍率_設定(NORMAL_SIZE);
 }
 
-void Form1::読込_言語() {
+void Form1::読込_起動時の選択() {
     std::vector<std::uint8_t> bytes;
     ReadResult result = ReadResult::Ok;
-    if (readSettings(*this, bytes, result) == Found::Lines) display.language = laterLinesOf(bytes).language;
+    if (readSettings(*this, bytes, result) != Found::Lines) return;
+    const LaterLines later = laterLinesOf(bytes);
+    display.language = later.language;
+    flags.level = later.level;
+    flags.music = later.music;
 }
 
 void Form1::書込_環境設定ファイル() {
@@ -191,7 +210,7 @@ void Form1::書込_環境設定ファイル() {
     std::vector<std::uint8_t> bytes;
     for (const BackgroundChoice& choice : BACKGROUNDS) {
         if (io.menu->isChecked(choice.item)) {
-            bytes = fileBytes(choice.line, percent, display);
+            bytes = fileBytes(choice.line, percent, *this);
             break;
         }
     }
@@ -201,7 +220,7 @@ void Form1::書込_環境設定ファイル() {
     // screen follows the menu: in a folder that cannot be written the game
     // plays on the green background rather than showing a choice the menu
     // and the next start would not know.
-    io.files->writeAll(path, fileBytes(green().line, percent, display), SETTINGS_LIMIT);
+    io.files->writeAll(path, fileBytes(green().line, percent, *this), SETTINGS_LIMIT);
     reportUnwritable(*this, path);
     チェック設定(green().code);
     display.background = green().code;
