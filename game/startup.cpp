@@ -48,6 +48,7 @@ void Form1::Form_Load() {
     moves.replay = 0;
     moves.finished = 0;
     moves.unsaved = false;
+    gameInfo = GameInfo{io.clock ? io.clock->localDateTime() : std::string(), {}, {}};
 
     // 3. Menu check marks. The level marks are all reset because the level
     //    itself returns to 3.
