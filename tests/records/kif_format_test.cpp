@@ -219,11 +219,11 @@ TEST_F(KifExportTest, AFinishedGameIsWrittenWholeLikeWrite) {
 // The header dates the game's start, whichever way it started, even when the
 // export comes an hour after the game ended.
 TEST_F(KifExportTest, StartDateIsTheGamesStartNotTheExports) {
-    struct Case { const char* how; std::function<void(Harness&)> start; };
+    struct Case { const char* how; std::string started; std::function<void(Harness&)> start; };
     const Case cases[] = {
-        {"先手", [](Harness& x) { x->SENTE_Click(); }},
-        {"対局(人間)", [](Harness& x) { x->START_Click(); }},
-        {"読込", [](Harness& x) {
+        {"先手", "2026/12/09 10:00:00", [](Harness& x) { x->SENTE_Click(); }},
+        {"対局(人間)", "2026/12/10 10:00:00", [](Harness& x) { x->START_Click(); }},
+        {"読込", "2026/12/11 10:00:00", [](Harness& x) {
              x->KIFU_WRITE_Click();
              x.panel.fields = {{1, "r"}};
              x->Command1_Click();
@@ -231,12 +231,12 @@ TEST_F(KifExportTest, StartDateIsTheGamesStartNotTheExports) {
          }},
     };
     for (const Case& c : cases) {
-        h.clock.dateTime = "2026/12/09 10:00:00";
+        h.clock.dateTime = c.started;
         c.start(h);
-        h.clock.dateTime = "2026/12/09 11:00:00";
+        h.clock.dateTime = "2026/12/31 11:00:00";
         h->moves.finished = static_cast<int>(GAME.size());
         exportAs("g.kifu");
-        EXPECT_EQ(h.files.get("./g.kifu").find("開始日時：2026/12/09 10:00:00\r\n"), 33u) << c.how;
+        EXPECT_EQ(h.files.get("./g.kifu").find("開始日時：" + c.started + "\r\n"), 33u) << c.how;
     }
 }
 
@@ -244,10 +244,15 @@ TEST_F(KifExportTest, StartDateIsTheGamesStartNotTheExports) {
 // until a new game starts.
 TEST_F(KifExportTest, NamesAreOfferedAgainUntilANewGame) {
     for (const auto save : {&Form1::KIFU_WRITE_Click, &Form1::KIFU_KIF_Click}) {
-        exportAs("g.kif");
         (*h.*save)();
-        EXPECT_EQ(h.panel.text(3) + "/" + h.panel.text(4), "下手/上手");
-        h->STOP_Click();
+        h.panel.fields = {{1, "g"}, {3, "下手"}, {4, "上手"}};
+        h->Command1_Click();
+        ASSERT_FALSE(h.panel.textGroup);
+        for (const auto open : {&Form1::KIFU_WRITE_Click, &Form1::KIFU_KIF_Click}) {
+            (*h.*open)();
+            EXPECT_EQ(h.panel.text(3) + "/" + h.panel.text(4), "下手/上手");
+            h->STOP_Click();
+        }
         h->SENTE_Click();
         (*h.*save)();
         EXPECT_EQ(h.panel.text(3) + h.panel.text(4), "");
