@@ -28,6 +28,7 @@ public:
     void setListsVisible(bool, bool, bool) override {}
     void setTextGroupVisible(bool) override {}
     void clearTexts() override {}
+    void setText(int, const std::string&) override {}
     std::string text(int) const override { return {}; }
     std::string folder() const override { return "."; }
     void refreshFiles() override {}

@@ -164,6 +164,16 @@ struct ShownTexts {
     std::array<std::string, 3> headerLines;
 };
 
+// What the record files say about the game on the board besides its moves:
+// when it started (a loaded record: when it was loaded, since a record keeps
+// no date) and the players' names typed at the last save, offered again at
+// the next save. A new game, "最初" or loading a record starts afresh.
+struct GameInfo {
+    std::string started;      // "YYYY/MM/DD HH:MM:SS"; empty where no calendar is at hand
+    std::string firstName;    // the panel's first player field
+    std::string secondName;   // the panel's second player field
+};
+
 // Display state: background picture, highlight colour and where texts go.
 struct DisplayState {
     int background = 0;                    // picture code 2..6; 0 while unset
@@ -267,6 +277,7 @@ public:
     RuleState rules;
     GameFlags flags;
     DisplayState display;
+    GameInfo gameInfo;
     Geometry geo;
     SoundState sounds;
     ComputerState com;

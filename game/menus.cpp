@@ -14,11 +14,14 @@ namespace zelkora {
 namespace {
 
 // Asks before unsaved moves are given up; on "Yes" the game that ended can no
-// longer be saved, and only moves still on the list remain to be saved.
+// longer be saved, and only moves still on the list remain to be saved. The
+// new game's start time is kept for the record's header, and the names typed
+// for the last game are no longer offered.
 bool newGameAccepted(Form1& f) {
     if (!f.破棄確認(Text::NEW_GAME_QUESTION, Text::TITLE_GAME)) return false;
     f.moves.finished = 0;
     f.moves.unsaved = f.moves.unsaved && f.moves.count > 0;
+    f.gameInfo = GameInfo{f.io.clock->localDateTime(), {}, {}};
     return true;
 }
 

@@ -77,6 +77,7 @@ public:
     virtual void setListsVisible(bool drives, bool folders, bool files) = 0;
     virtual void setTextGroupVisible(bool visible) = 0;
     virtual void clearTexts() = 0;
+    virtual void setText(int field, const std::string& text) = 0;
     virtual std::string text(int field) const = 0;
     // The folder whose files the file list shows (no trailing separator).
     virtual std::string folder() const = 0;

@@ -50,6 +50,7 @@ void Form1::Form_Load() {
     moves.replay = 0;
     moves.finished = 0;
     moves.unsaved = false;
+    gameInfo = GameInfo{io.clock ? io.clock->localDateTime() : std::string(), {}, {}};
 
     // 3. Menu check marks. The level and the music are the player's choices,
     //    kept for the run (and in the settings file), so they survive "最初"

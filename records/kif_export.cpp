@@ -8,7 +8,8 @@
 // (moves taken back are not part of it); a loaded record is written whole,
 // however far it has been stepped. The names follow the rule of "書込": the
 // lower side's player is the first player's field when the lower side moved
-// first, else the second player's.
+// first, else the second player's. The header's 開始日時 is the game's start
+// and its 表題 the game name typed in the panel.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -22,7 +23,7 @@ namespace zelkora {
 
 namespace {
 
-constexpr int FIELD_FILE = 1, FIELD_FIRST = 3, FIELD_SECOND = 4;
+constexpr int FIELD_FILE = 1, FIELD_GAME = 2, FIELD_FIRST = 3, FIELD_SECOND = 4;
 
 // Far above any KIF written here (the panel's fields hold at most 32,767
 // characters each, the moves a few dozen bytes each): a larger file already
@@ -61,8 +62,11 @@ void Form1::書込_KIFファイル() {
     }
 
     KifGame game;
-    game.started = io.clock->localDateTime();
+    game.started = gameInfo.started;
+    game.title = io.panel->text(FIELD_GAME);
     const std::string first = io.panel->text(FIELD_FIRST), second = io.panel->text(FIELD_SECOND);
+    gameInfo.firstName = first;
+    gameInfo.secondName = second;
     const bool lowerMovedFirst = turn.lowerTag == SENTE;
     game.lowerName = lowerMovedFirst ? first : second;
     game.upperName = lowerMovedFirst ? second : first;

@@ -47,6 +47,9 @@ void Form1::KIFU_WRITE_Click() {
     } else {
         描画_可視(true, true, false);
         描画_棋譜_IO(0);
+        // The names typed at this game's last save are offered again.
+        io.panel->setText(FIELD_FIRST, gameInfo.firstName);
+        io.panel->setText(FIELD_SECOND, gameInfo.secondName);
     }
 }
 
@@ -69,6 +72,8 @@ void Form1::Command1_Click() {
 
     // Line 2 names the upper side's player, line 3 the lower side's.
     const std::string first = io.panel->text(FIELD_FIRST), second = io.panel->text(FIELD_SECOND);
+    gameInfo.firstName = first;
+    gameInfo.secondName = second;
     const bool lowerMovedFirst = turn.lowerTag == SENTE;
     const std::string& upperName = lowerMovedFirst ? second : first;
     const std::string& lowerName = lowerMovedFirst ? first : second;

@@ -33,6 +33,7 @@ public:
     void setListsVisible(bool drives, bool folders, bool files) override;
     void setTextGroupVisible(bool visible) override;
     void clearTexts() override;
+    void setText(int field, const std::string& text) override;
     std::string text(int field) const override;
     std::string folder() const override;
     void refreshFiles() override;

@@ -213,6 +213,9 @@ TEST_F(RecordPanelTest, JapaneseTextTypesAndReadsBackAsUtf8) {
     }
     panel().clearTexts();
     for (int n = 1; n <= 4; ++n) EXPECT_EQ(panel().text(n), "");
+    // Filled by the game (names offered again) into the field of that number.
+    for (int n = 1; n <= 4; ++n) panel().setText(n, "羽生" + std::to_string(n));
+    EXPECT_EQ(control<QLineEdit>("Text3")->text(), QString::fromUtf8("羽生3"));
 }
 
 }  // namespace

@@ -76,6 +76,7 @@ public:
     void setListsVisible(bool d, bool f, bool fl) override;
     void setTextGroupVisible(bool visible) override;
     void clearTexts() override;
+    void setText(int field, const std::string& text) override { fields[field] = text; }
     std::string text(int field) const override;
     std::string folder() const override { return currentFolder; }
     void refreshFiles() override { ++refreshes; }
@@ -133,6 +134,8 @@ class FakeClock : public Clock {
 public:
     double now = 0, step = 0.01;
     int readings = 0;
+    std::string dateTime;   // what localDateTime answers
+    std::string localDateTime() override { return dateTime; }
     double seconds() override { ++readings; now += step; return now; }
 };
 
