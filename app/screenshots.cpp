@@ -319,8 +319,12 @@ const std::vector<ScreenshotScenario> SCENARIOS = withLessonPictures({
     {"how-to-play-first-english", howToPlayIn(0, true, 100), false, true},
     {"how-to-play-capture-english", howToPlayIn(4, true, 100), false, true},
     {"how-to-play-promotion-english", howToPlayIn(2, true, 100), false, true},
+    {"how-to-play-first-200", howToPlayIn(0, false, 200), false, true},
     {"how-to-play-capture-200", howToPlayIn(4, false, 200), false, true},
+    {"how-to-play-promotion-200", howToPlayIn(2, false, 200), false, true},
+    {"how-to-play-first-english-200", howToPlayIn(0, true, 200), false, true},
     {"how-to-play-capture-english-200", howToPlayIn(4, true, 200), false, true},
+    {"how-to-play-promotion-english-200", howToPlayIn(2, true, 200), false, true},
     // "先読み": the chain of the target under the mouse, numbered.
     {"look-ahead", lookAheadIn(false, 100)},
     {"look-ahead-english", lookAheadIn(true, 100)},

@@ -149,6 +149,7 @@ constexpr TextEntry TEXTS[] = {
     {NO_WRITE_AFTER_REVERSE, "反転後は書き込みできません", "Cannot save after turning the board"},
     {TITLE_RECORD_WRITE, "棋譜書込", "Save record"},
     {NO_WRITE_AFTER_HANDICAP, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "Cannot save after setting a handicap"},
+    {NO_WRITE_IN_LESSON, "入門の局面は書き込みできません", "A lesson's position cannot be saved"},
     {NO_FILE_NAME, "ﾌｧｲﾙ名が入力されていません", "No file name was entered"},
     {NOTHING_TO_SAVE, "保存するデータがありません", "There is nothing to save"},
     {TITLE_RECORD_SAVE, "棋譜保存", "Save record"},

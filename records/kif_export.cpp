@@ -45,7 +45,7 @@ bool endsWith(const std::string& text, const std::string& tail) {
 void Form1::KIFU_KIF_Click() {
     // The same refusals and the same panel as "書込"; only the button differs.
     KIFU_WRITE_Click();
-    display.kifPanel = flags.reversed == 0 && flags.handicapFlag == 0;
+    display.kifPanel = !writeRefusal(*this);
 }
 
 void Form1::書込_KIFファイル() {

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,5 +29,9 @@ struct PanelFile {
 // nothing. On success the panel closes and its file list is refreshed;
 // answers whether the file was written.
 bool writePanelFile(Form1& f, const PanelFile& file);
+
+// Why "書込" and "KIF書出" refuse to open the panel now, if they do: after
+// "反転", after a handicap was set, or in a lesson.
+std::optional<Text> writeRefusal(const Form1& f);
 
 }  // namespace zelkora

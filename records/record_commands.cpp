@@ -8,6 +8,7 @@
 // can be, or is not a record at all leaves the game as it was.
 // After loading, the board stands at the initial position with the record's
 // moves waiting for "進" (move count 0, replay position = moves read).
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,12 +39,19 @@ void Form1::KIFU_READ_Click() {
     描画_棋譜_IO(1);
 }
 
+std::optional<Text> writeRefusal(const Form1& f) {
+    if (f.flags.reversed == 1) return Text::NO_WRITE_AFTER_REVERSE;
+    if (f.flags.handicapFlag == 1) return Text::NO_WRITE_AFTER_HANDICAP;
+    // A lesson starts from its own position, which a record cannot hold, and
+    // its moves overwrite the list the last game's "書込" would save.
+    if (f.turn.gameMode == MODE_LESSON) return Text::NO_WRITE_IN_LESSON;
+    return std::nullopt;
+}
+
 void Form1::KIFU_WRITE_Click() {
     display.kifPanel = false;
-    if (flags.reversed == 1) {
-        io.dialogs->message(文言(Text::NO_WRITE_AFTER_REVERSE), 文言(Text::TITLE_RECORD_WRITE));
-    } else if (flags.handicapFlag == 1) {
-        io.dialogs->message(文言(Text::NO_WRITE_AFTER_HANDICAP), 文言(Text::TITLE_RECORD_WRITE));
+    if (const std::optional<Text> refusal = writeRefusal(*this)) {
+        io.dialogs->message(文言(*refusal), 文言(Text::TITLE_RECORD_WRITE));
     } else {
         描画_可視(true, true, false);
         描画_棋譜_IO(0);

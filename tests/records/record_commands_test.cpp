@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         PanelCase{"OptionMenu", &Form1::OPTION_Click, {"lists 000", "text cleared", "text hidden"}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RecordWrite, RefusedAfterReversingOrAHandicapChange) {
+TEST(RecordWrite, RefusedAfterReversingOrAHandicapChangeAndInALesson) {
     struct Case {
         const char* name;
         void (*setUp)(Form1&);
@@ -97,16 +97,23 @@ TEST(RecordWrite, RefusedAfterReversingOrAHandicapChange) {
         {"handicap", [](Form1& f) { f.LBEL_UP_Click(); }, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"},
         {"handicap and back", [](Form1& f) { f.LBEL_UP_Click(); f.LEBEL_DOWN_Click(); },
          "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"},
+        {"lesson", [](Form1& f) { f.turn.gameMode = MODE_LESSON; }, "入門の局面は書き込みできません"},
     };
+    for (const Case& c : cases)
+        for (const auto open : {&Form1::KIFU_WRITE_Click, &Form1::KIFU_KIF_Click}) {
+            Harness h;
+            h.start();
+            c.setUp(*h);
+            h.clearLogs();
+            (h.form.get()->*open)();
+            expectMessages(h, messages({{c.text, "棋譜書込"}}));
+            EXPECT_TRUE(h.panel.log.empty()) << c.name;
+            EXPECT_FALSE(h.panel.drives || h.panel.folders || h.panel.textGroup || h->display.kifPanel) << c.name;
+        }
     for (const Case& c : cases) {
         Harness h;
         h.start();
         c.setUp(*h);
-        h.clearLogs();
-        h->KIFU_WRITE_Click();
-        expectMessages(h, messages({{c.text, "棋譜書込"}}));
-        EXPECT_TRUE(h.panel.log.empty()) << c.name;
-        EXPECT_FALSE(h.panel.drives || h.panel.folders || h.panel.textGroup) << c.name;
 
         // Until "最初".
         h->CANCEL_Click();

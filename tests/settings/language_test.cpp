@@ -256,6 +256,10 @@ const Scenario SCENARIOS[] = {
              click(h, c.fx, c.fy);
          }
      }},
+    {"saving in a lesson", [](EnglishHarness& h) {
+         h->turn.gameMode = MODE_LESSON;
+         h->KIFU_WRITE_Click();
+     }},
     {"status texts", [](EnglishHarness& h) {
          setGame(h, MODE_MAN, INITIAL);
          h->画面_再描画();
