@@ -26,6 +26,14 @@ QString documentsFolder() {
     return QDir::homePath();
 }
 
+// The user's state folder by the XDG rules: $XDG_STATE_HOME when it is an
+// absolute path, else ~/.local/state.
+QString stateHome() {
+    const QString xdg = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg)) return xdg;
+    return QDir::homePath() + "/.local/state";
+}
+
 }  // namespace
 
 FileLayout FileLayout::ofProgram(const QString& programFolder) {
@@ -35,6 +43,8 @@ FileLayout FileLayout::ofProgram(const QString& programFolder) {
         layout.soundLibrary = beside;
         layout.soundFolder = programFolder;
         layout.settingsFolder = programFolder;
+        layout.stateFolder = programFolder;
+        layout.dataFolder = programFolder;
         layout.recordsFolder = QDir::currentPath();
         return layout;
     }
@@ -44,6 +54,9 @@ FileLayout FileLayout::ofProgram(const QString& programFolder) {
     layout.settingsFolder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(APP_ID);
     layout.recordsFolder = documentsFolder();
+    layout.stateFolder = QDir(stateHome()).filePath(APP_ID);
+    layout.dataFolder =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(APP_ID);
     return layout;
 }
 
@@ -58,6 +71,8 @@ Places FileLayout::places() const {
     Places places;
     places.settingsFolder = settingsFolder.toStdString();
     places.soundFolder = soundFolder.toStdString();
+    places.stateFolder = stateFolder.toStdString();
+    places.dataFolder = dataFolder.toStdString();
     return places;
 }
 

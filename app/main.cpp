@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include "app/file_layout.h"
 #include "app/main_window.h"
@@ -66,5 +67,9 @@ int main(int argc, char** argv) {
     if (report) return zelkora::runStartupReport();
     zelkora::MainWindow window(zelkora::FileLayout::ofProgram(QCoreApplication::applicationDirPath()));
     window.show();
+    // The unfinished game is offered once the window stands on the screen.
+    QTimer::singleShot(0, &window, [&window] {
+        if (!window.hasEnded()) window.form().途中再開();
+    });
     return app.exec();
 }

@@ -31,6 +31,7 @@ public:
     std::string text(int) const override { return {}; }
     std::string folder() const override { return "."; }
     void refreshFiles() override {}
+    void setText(int, const std::string&) override {}
 };
 
 class NullMenu : public Menu {
@@ -77,6 +78,8 @@ public:
         return ReadResult::Unreadable;
     }
     bool writeAll(const std::string&, const std::vector<std::uint8_t>&) override { return false; }
+    bool remove(const std::string&) override { return true; }
+    bool rename(const std::string&, const std::string&) override { return false; }
 };
 
 // All of them together, handed to every Form1 the engine makes.

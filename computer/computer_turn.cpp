@@ -224,6 +224,7 @@ void Form1::com_ban() {
     // The move in notation replaces "思考中" and the whole move is on screen
     // before any box (描画_移動結果 shows what was drawn).
     描画_移動結果(THINKING_C, THINKING_R, m.toX, m.toY, m.after, COLOUR_WHITE, &moves.entry[moves.count]);
+    途中保存();
     勢力調査();
 
     // Announce. A move that took the human's king ends the game before

@@ -18,6 +18,8 @@ void Form1::TAIKYOKU_Click() {
 void Form1::MATCH_MAN_Click() {}
 
 void Form1::START_Click() {
+    途中削除();
+    help = HelpUsed{};
     moves.finished = 0;
     描画_棋譜読込み部分消去();
     描画_絵(display.background, -2, 0);
@@ -32,6 +34,8 @@ void Form1::START_Click() {
 }
 
 void Form1::SENTE_Click() {
+    途中削除();
+    help = HelpUsed{};
     moves.finished = 0;
     描画_棋譜読込み部分消去();
     描画_レベル(flags.level);
@@ -46,6 +50,8 @@ void Form1::SENTE_Click() {
 }
 
 void Form1::GOTE_Click() {
+    途中削除();
+    help = HelpUsed{};
     moves.finished = 0;
     描画_棋譜読込み部分消去();
     描画_レベル(flags.level);

@@ -80,6 +80,8 @@ public:
     // The folder whose files the file list shows (no trailing separator).
     virtual std::string folder() const = 0;
     virtual void refreshFiles() = 0;
+    // Puts a text into a field (the names of a game taken up again).
+    virtual void setText(int field, const std::string& text) = 0;
 };
 
 // Check marks of menu items, by the item's upper-case name ("LEVEL3", "BGM", ...).
@@ -150,6 +152,10 @@ public:
     // Replaces the file's contents as one step: the old contents stay whole
     // when the write fails. False on failure.
     virtual bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
+    // Removes the file; true when none stands there afterwards.
+    virtual bool remove(const std::string& path) = 0;
+    // Gives the file a new name in its folder or another; false on failure.
+    virtual bool rename(const std::string& from, const std::string& to) = 0;
 };
 
 // Where the game's own files are. The platform layer decides (beside the
@@ -159,6 +165,8 @@ public:
 struct Places {
     std::string settingsFolder;   // holds "Zelkora.ini"
     std::string soundFolder;      // holds the four wave files
+    std::string stateFolder;      // holds the unfinished game ("対局中.txt")
+    std::string dataFolder;       // holds the player's results ("成績.json")
 };
 
 // A file of `folder` by its name; in the current folder when `folder` is empty.
@@ -166,6 +174,24 @@ inline std::string pathIn(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     return folder.back() == '/' ? folder + name : folder + '/' + name;
 }
+
+// One finished game against the computer, as the results count it.
+struct GameResult {
+    int level = 0;
+    int grade = 0;         // handicap grade -10..10
+    bool won = false;
+    bool matta = false;    // a move was taken back
+    bool hint = false;     // a hint was shown
+};
+
+// The player's results, kept by the platform layer: the core reports every
+// finished game against the computer and asks for the results window.
+class Results {
+public:
+    virtual ~Results() = default;
+    virtual void record(const GameResult& game) = 0;
+    virtual void show() = 0;
+};
 
 // Everything the core needs from outside, handed to Form1 at construction.
 struct Ports {
@@ -178,6 +204,7 @@ struct Ports {
     Window* window = nullptr;
     Files* files = nullptr;
     Places places;
+    Results* results = nullptr;   // none: nothing is counted
 };
 
 }  // namespace zelkora

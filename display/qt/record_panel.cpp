@@ -274,6 +274,10 @@ void RecordPanelWidgets::clearTexts() {
     for (QLineEdit* t : d->texts) t->clear();
 }
 
+void RecordPanelWidgets::setText(int field, const std::string& text) {
+    if (field >= 1 && field <= 4) d->texts[field - 1]->setText(QString::fromStdString(text));
+}
+
 std::string RecordPanelWidgets::text(int field) const {
     if (field < 1 || field > 4) return {};
     return d->texts[field - 1]->text().toStdString();

@@ -36,6 +36,7 @@ public:
     std::string text(int field) const override;
     std::string folder() const override;
     void refreshFiles() override;
+    void setText(int field, const std::string& text) override;
 
     // Places every control and its font again at a new scale of the window.
     void setScale(const TwipsScale& scale);

@@ -79,6 +79,7 @@ public:
     std::string text(int field) const override;
     std::string folder() const override { return currentFolder; }
     void refreshFiles() override { ++refreshes; }
+    void setText(int field, const std::string& text) override { fields[field] = text; }
 };
 
 class FakeMenu : public Menu {
@@ -141,6 +142,8 @@ public:
     bool exists(const std::string& path) const override { return files.count(path) > 0; }
     ReadResult readAll(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) const override;
     bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
+    bool remove(const std::string& path) override;
+    bool rename(const std::string& from, const std::string& to) override;
     void put(const std::string& path, const std::string& bytes);
     std::string get(const std::string& path) const;
 };
