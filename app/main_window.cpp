@@ -20,6 +20,8 @@
 #include "display/qt/qt_menu.h"
 #include "display/qt/qt_window.h"
 #include "display/qt/record_panel.h"
+#include "display/qt/results_book.h"
+#include "display/qt/results_window.h"
 #include "display/qt/steady_clock.h"
 #include "display/qt/window_texts.h"
 #include "platform/disk_files.h"
@@ -58,7 +60,8 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     panel_->startIn(layout_.recordsFolder);
     // The settings folder of an installed copy may not exist yet; when it
     // cannot be made, writing the file fails and the game says so.
-    if (!layout_.settingsFolder.isEmpty()) QDir().mkpath(layout_.settingsFolder);
+    for (const QString& folder : {layout_.settingsFolder, layout_.stateFolder, layout_.dataFolder})
+        if (!folder.isEmpty()) QDir().mkpath(folder);
 
     Ports ports;
     ports.canvas = &canvas_->canvas();
@@ -70,6 +73,15 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     ports.window = window_.get();
     ports.files = files_.get();
     ports.places = layout_.places();
+    results_ = std::make_unique<ResultsBook>(*files_, *dialogs, ports.places.dataFolder,
+                                             [this] { return form_->display.language; });
+    results_->onShow = [this] {
+        if (!resultsWindow_) resultsWindow_ = new ResultsWindow(*results_, this);
+        resultsWindow_->refresh();
+        resultsWindow_->show();
+        resultsWindow_->raise();
+    };
+    ports.results = results_.get();
     form_ = std::make_unique<Form1>(ports);
 
     panel_->onFileChosen = [this](const std::string& name) { form_->File1_Click(name); };

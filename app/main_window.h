@@ -40,6 +40,8 @@ class QtMenu;
 class QtWindow;
 class RecordPanelWidgets;
 class RetainedCanvas;
+class ResultsBook;
+class ResultsWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -69,6 +71,8 @@ public:
     const FileLayout& fileLayout() const { return layout_; }
     // True when the sound library and all its functions were found.
     bool soundLibraryLoaded() const;
+    // The results window, made when "成績" is first chosen (null before).
+    ResultsWindow* resultsWindow() const { return resultsWindow_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -91,6 +95,8 @@ private:
     std::unique_ptr<RecordPanelWidgets> panel_;
     std::unique_ptr<Form1> form_;
     std::vector<std::pair<QAction*, Text>> captions_;   // every menu item with its caption
+    std::unique_ptr<ResultsBook> results_;
+    ResultsWindow* resultsWindow_ = nullptr;   // owned by Qt as a child
 };
 
 }  // namespace zelkora

@@ -80,6 +80,7 @@ void Form1::HINT_Click() {
     ヒント消去();
     display.hint = lower ? turnedBack(search->com.chosen) : search->com.chosen;
     描画_ヒント();
+    help.hint = true;
 }
 
 }  // namespace zelkora
