@@ -30,7 +30,7 @@ class Counting : public ::testing::TestWithParam<CountCase> {};
 TEST_P(Counting, RowOfLevelThreeGradeZero) {
     ResultsTable table;
     for (const GameResult& g : GetParam().games) countGame(table, g);
-    EXPECT_EQ(table[ResultKey{3, 0}], GetParam().expected);
+    EXPECT_EQ((table[ResultKey{3, 0}]), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Results, Counting, ::testing::ValuesIn(CASES),
