@@ -53,10 +53,10 @@ FileLayout FileLayout::ofProgram(const QString& programFolder) {
     layout.soundFolder = under(programFolder, DATA_FROM_PROGRAM);
     layout.settingsFolder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(APP_ID);
-    layout.recordsFolder = documentsFolder();
-    layout.stateFolder = QDir(stateHome()).filePath(APP_ID);
     layout.dataFolder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(APP_ID);
+    layout.recordsFolder = documentsFolder();
+    layout.stateFolder = QDir(stateHome()).filePath(APP_ID);
     return layout;
 }
 

@@ -14,8 +14,9 @@
 //   folder when there is none; both come from Qt's standard paths. The
 //   unfinished game is kept in the user's state folder ($XDG_STATE_HOME/<app
 //   id>, ~/.local/state/<app id> when that is unset: Qt 6.4 has no state
-//   location) and the results in the user's data folder
-//   ($XDG_DATA_HOME/<app id>). A build-folder copy keeps both beside itself.
+//   location); the results and the progress in the lessons in the user's data
+//   folder ($XDG_DATA_HOME/<app id>). A build-folder copy keeps them beside
+//   itself.
 // Window tests and the screenshot run use the working-folder layout: wave
 // files and settings in the current folder, so they never touch a player's
 // settings.
@@ -37,7 +38,7 @@ struct FileLayout {
     QString settingsFolder;   // folder of "Zelkora.ini"; empty: current folder
     QString recordsFolder;    // where the record panel opens first
     QString stateFolder;      // the unfinished game; empty: current folder
-    QString dataFolder;       // the player's results; empty: current folder
+    QString dataFolder;       // the results and the lessons' progress; empty: current folder
 
     // The layout of the program whose executable lies in `programFolder`.
     static FileLayout ofProgram(const QString& programFolder);

@@ -4,7 +4,9 @@
 #include <cstring>
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
+#include <QTemporaryFile>
 #include <QTimer>
 
 #include "app/file_layout.h"
@@ -27,9 +29,22 @@ constexpr const char* USAGE =
 bool is(const char* argument, const char* option) { return std::strcmp(argument, option) == 0; }
 
 // Runs without a screen and without a sound device, so no box can wait for an
-// answer nobody gives; a caller's own choice is kept.
+// answer nobody gives; a caller's own choice is kept. The offscreen screen is
+// made large enough for the window at 200% (Qt's own is 800x600, and the
+// window fits itself to its screen).
 void runHeadless() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
+        static QTemporaryFile screens;
+        if (screens.open()) {
+            screens.write(R"({"screens": [{"name": "large", "x": 0, "y": 0, "width": 3840, "height": 2400,)"
+                          R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+            screens.flush();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+        } else {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+    }
     if (qEnvironmentVariableIsEmpty("ALSOFT_DRIVERS")) qputenv("ALSOFT_DRIVERS", "null");
 }
 
@@ -64,12 +79,15 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon::fromTheme(QString::fromUtf8(zelkora::APP_ID)));
     zelkora::useLanguage(zelkora::Language::Japanese);
     if (screenshots) return zelkora::runScreenshots(QString::fromLocal8Bit(argv[2]), ratioTwo);
-    if (report) return zelkora::runStartupReport();
+    if (report)
+        return zelkora::runStartupReport(zelkora::FileLayout::ofProgram(QCoreApplication::applicationDirPath()));
     zelkora::MainWindow window(zelkora::FileLayout::ofProgram(QCoreApplication::applicationDirPath()));
     window.show();
-    // The unfinished game is offered once the window stands on the screen.
+    // Once the window is on the screen: the unfinished game is offered, and
+    // when none is taken up, the first start offers the lessons.
     QTimer::singleShot(0, &window, [&window] {
-        if (!window.hasEnded()) window.form().途中再開();
+        if (window.hasEnded() || window.form().途中再開()) return;
+        window.offerLessons();
     });
     return app.exec();
 }

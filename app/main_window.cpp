@@ -7,18 +7,22 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/lesson_mode.h"
+#include "app/how_to_play.h"
 #include "app/menu_table.h"
 #include "app/translations.h"
 #include "display/qt/canvas_widget.h"
 #include "display/qt/qt_dialogs.h"
 #include "display/qt/qt_menu.h"
 #include "display/qt/qt_window.h"
+#include "display/qt/qt_worker.h"
 #include "display/qt/record_panel.h"
 #include "display/qt/results_book.h"
 #include "display/qt/results_window.h"
@@ -34,10 +38,12 @@ constexpr int ESCAPE = 27;
 
 }  // namespace
 
-MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, QWidget* parent)
-    : MainWindow(FileLayout::workingFolder(QCoreApplication::applicationDirPath()), dialogs, clock, parent) {}
+MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, Worker* worker, QWidget* parent)
+    : MainWindow(FileLayout::workingFolder(QCoreApplication::applicationDirPath()), dialogs, clock, worker, nullptr,
+                 parent) {}
 
-MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* clock, QWidget* parent)
+MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* clock, Worker* worker, Files* files,
+                       QWidget* parent)
     : QMainWindow(parent), layout_(fileLayout) {
     setWindowTitle(windowText(Text::WINDOW_TITLE));
     canvas_ = new CanvasWidget(CLIENT_WIDTH, CLIENT_HEIGHT, TwipsScale(), this);
@@ -51,17 +57,28 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
         ownClock_ = std::make_unique<SteadyClock>();
         clock = ownClock_.get();
     }
+    if (!worker) {
+        ownWorker_ = std::make_unique<QtWorker>();
+        worker = ownWorker_.get();
+    }
     menu_ = std::make_unique<QtMenu>();
     sound_ = std::make_unique<LoadedSoundLibrary>(layout_.soundLibrary.toStdString());
-    files_ = std::make_unique<DiskFiles>();
     window_ = std::make_unique<QtWindow>(*this, *canvas_, [this] { quitProgram(); });
     panel_ = std::make_unique<RecordPanelWidgets>(canvas_, *dialogs, canvas_->scale());
-    canvas_->onScaleChanged = [this](const TwipsScale& scale) { panel_->setScale(scale); };
+    canvas_->onScaleChanged = [this](const TwipsScale& scale) {
+        panel_->setScale(scale);
+        if (lessons_) lessons_->setScale(scale);
+    };
     panel_->startIn(layout_.recordsFolder);
-    // The settings folder of an installed copy may not exist yet; when it
-    // cannot be made, writing the file fails and the game says so.
-    for (const QString& folder : {layout_.settingsFolder, layout_.stateFolder, layout_.dataFolder})
-        if (!folder.isEmpty()) QDir().mkpath(folder);
+    // The folders of an installed copy may not exist yet; when one
+    // cannot be made, writing the file fails and the game says so. A caller's
+    // own file port decides for itself what it writes.
+    if (!files) {
+        ownFiles_ = std::make_unique<DiskFiles>();
+        files = ownFiles_.get();
+        for (const QString& folder : {layout_.settingsFolder, layout_.stateFolder, layout_.dataFolder})
+            if (!folder.isEmpty()) QDir().mkpath(folder);
+    }
 
     Ports ports;
     ports.canvas = &canvas_->canvas();
@@ -71,9 +88,10 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     ports.sound = sound_.get();
     ports.clock = clock;
     ports.window = window_.get();
-    ports.files = files_.get();
+    ports.files = files;
+    ports.worker = worker;
     ports.places = layout_.places();
-    results_ = std::make_unique<ResultsBook>(*files_, *dialogs, ports.places.dataFolder,
+    results_ = std::make_unique<ResultsBook>(*files, *dialogs, ports.places.dataFolder,
                                              [this] { return form_->display.language; });
     results_->onShow = [this] {
         if (!resultsWindow_) resultsWindow_ = new ResultsWindow(*results_, this);
@@ -86,7 +104,16 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
 
     panel_->onFileChosen = [this](const std::string& name) { form_->File1_Click(name); };
     panel_->onReturn = [this] { form_->Command1_Click(); };
-    canvas_->onMouseDown = [this](int button, double x, double y) { form_->Form_MouseDown(button, 0, x, y); };
+    lessons_ = std::make_unique<LessonMode>(*form_, canvas_, canvas_->scale());
+    window_->onLessons = [this] { lessons_->open(); };
+    canvas_->onMouseDown = [this](int button, double x, double y) {
+        if (lessons_->active()) lessons_->click(button, x, y);
+        else form_->Form_MouseDown(button, 0, x, y);
+    };
+    canvas_->onMouseMove = [this](double x, double y) {
+        if (!form_->display.ended) form_->Form_MouseMove(x, y);
+    };
+    window_->onHowToPlay = [this] { openHowToPlay(); };
     // Escape reaches the game only from the board (the canvas with the focus),
     // never from a field of the record panel.
     canvas_->onEscape = [this] {
@@ -106,12 +133,23 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
 }
 
 MainWindow::~MainWindow() {
+    // A search still running ends now; the worker, destroyed with the window,
+    // waits for it and drops its answer.
+    form_->stopThinking();
     // A window destroyed without the program ending (a test, a scripted run)
     // still releases the sound buffers and the device.
     if (!form_->display.ended) form_->終了処理();
 }
 
 bool MainWindow::soundLibraryLoaded() const { return sound_->loaded(); }
+
+void MainWindow::waitUntilIdle() {
+    if (!ownWorker_ || ownWorker_->idle()) return;
+    QEventLoop loop;
+    ownWorker_->onIdle = [&loop] { loop.quit(); };
+    loop.exec();
+    ownWorker_->onIdle = nullptr;
+}
 
 RetainedCanvas& MainWindow::canvas() { return canvas_->canvas(); }
 
@@ -171,11 +209,27 @@ void MainWindow::retranslate() {
     setWindowTitle(windowText(Text::WINDOW_TITLE));
     for (const auto& [action, caption] : captions_) action->setText(windowText(caption));
     panel_->retranslate();
+    if (lessons_) lessons_->refresh();
+}
+
+// The pages open where they were left, drawn again as the game looks now.
+void MainWindow::openHowToPlay() {
+    if (!howToPlay_) howToPlay_ = std::make_unique<HowToPlayWindow>(*form_, this);
+    howToPlay_->showPage(howToPlay_->page());
+    howToPlay_->show();
+    howToPlay_->raise();
+    howToPlay_->activateWindow();
 }
 
 void MainWindow::run(void (Form1::*handler)()) {
     if (form_->display.ended) return;
     (form_.get()->*handler)();
+    lessons_->refresh();
+    if (howToPlay_ && howToPlay_->isVisible() && !form_->display.ended) howToPlay_->showPage(howToPlay_->page());
+}
+
+void MainWindow::offerLessons() {
+    if (!form_->display.ended) lessons_->offerOnce();
 }
 
 // Closing the last window ends the event loop of the program. The loop is not
@@ -189,6 +243,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!form_->display.ended) form_->Form_Unload();
     if (form_->display.ended) event->accept();
     else event->ignore();
+}
+
+// The window manager frames a new window after it is shown; Qt knows the frame
+// by the first paint or activation, or a move, and the window is fitted to it.
+bool MainWindow::event(QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool handled = QMainWindow::event(event);
+    if (window_ && (type == QEvent::Move || type == QEvent::Paint || type == QEvent::WindowActivate))
+        window_->frameChanged();
+    return handled;
 }
 
 }  // namespace zelkora

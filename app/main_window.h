@@ -9,15 +9,25 @@
 // the window builds the menu from the menu table and runs Form_Load. The window
 // can be resized and maximised; the canvas fits the game's client area into it
 // and the record panel and the message boxes follow the canvas's enlargement.
-// Mouse presses on the canvas go to Form_MouseDown, Escape typed while the
+// Mouse presses on the canvas go to Form_MouseDown (through the lesson's
+// checker while a lesson is on the board), Escape typed while the
 // canvas has the focus to Form_KeyPress, and closing the window runs
 // Form_Unload unless the game has already ended the program. When the game
 // chooses a language (at start-up from the settings, or from the menu), the
 // window installs that language's translators and sets its menu captions,
-// panel labels and title again; Qt's standard buttons follow.
+// panel labels and title again; Qt's standard buttons follow. Moves of the
+// mouse over the canvas go to Form_MouseMove (the look-ahead's chain). The
+// game's "遊び方" opens the window of pages on how to play; while it is open,
+// every menu command draws its page again, so it follows the language, the
+// piece set, the background and the enlargement at once.
+//
+// The computer's search and its half-second wait run on the window's worker
+// (display/qt/qt_worker.h), so the window keeps drawing and answering while
+// the computer thinks; closing the window stops the search.
 //
 // Tests and scripted runs may pass their own Dialogs (to answer boxes without
-// showing them) and Clock; everything else is real.
+// showing them), Clock, Worker (to answer at once) and Files (the start-up
+// report's, which writes nothing); everything else is real.
 #pragma once
 
 #include <memory>
@@ -35,9 +45,12 @@ class QAction;
 namespace zelkora {
 
 class CanvasWidget;
+class LessonMode;
+class HowToPlayWindow;
 class LoadedSoundLibrary;
 class QtMenu;
 class QtWindow;
+class QtWorker;
 class RecordPanelWidgets;
 class RetainedCanvas;
 class ResultsBook;
@@ -49,9 +62,10 @@ public:
     static constexpr double CLIENT_WIDTH = 9000;    // twips
     static constexpr double CLIENT_HEIGHT = 8000;   // twips
 
-    explicit MainWindow(Dialogs* dialogs = nullptr, Clock* clock = nullptr, QWidget* parent = nullptr);
-    explicit MainWindow(const FileLayout& fileLayout, Dialogs* dialogs = nullptr, Clock* clock = nullptr,
+    explicit MainWindow(Dialogs* dialogs = nullptr, Clock* clock = nullptr, Worker* worker = nullptr,
                         QWidget* parent = nullptr);
+    explicit MainWindow(const FileLayout& fileLayout, Dialogs* dialogs = nullptr, Clock* clock = nullptr,
+                        Worker* worker = nullptr, Files* files = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Form1& form() { return *form_; }
@@ -73,9 +87,20 @@ public:
     bool soundLibraryLoaded() const;
     // The results window, made when "成績" is first chosen (null before).
     ResultsWindow* resultsWindow() const { return resultsWindow_; }
+    // The lessons of "入門" (app/lesson_mode.h).
+    LessonMode& lessons() { return *lessons_; }
+    // The first start's offer of the lessons, once; the program calls it
+    // after the window has appeared (scripted runs never do).
+    void offerLessons();
+    // The window of "遊び方" once it was opened, else null.
+    HowToPlayWindow* howToPlay() const { return howToPlay_.get(); }
+    // Runs the event loop until the window's own worker has answered every
+    // search and wait (the computer has replied); at once with a worker given.
+    void waitUntilIdle();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildMenu();
@@ -83,20 +108,24 @@ private:
     void retranslate();
     void run(void (Form1::*handler)());
     void quitProgram();
+    void openHowToPlay();
 
     FileLayout layout_;
     CanvasWidget* canvas_;   // owned by Qt as the central widget
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<Clock> ownClock_;
+    std::unique_ptr<QtWorker> ownWorker_;
     std::unique_ptr<QtMenu> menu_;
     std::unique_ptr<LoadedSoundLibrary> sound_;
-    std::unique_ptr<Files> files_;
+    std::unique_ptr<Files> ownFiles_;
     std::unique_ptr<QtWindow> window_;
     std::unique_ptr<RecordPanelWidgets> panel_;
     std::unique_ptr<Form1> form_;
+    std::unique_ptr<LessonMode> lessons_;
     std::vector<std::pair<QAction*, Text>> captions_;   // every menu item with its caption
     std::unique_ptr<ResultsBook> results_;
     ResultsWindow* resultsWindow_ = nullptr;   // owned by Qt as a child
+    std::unique_ptr<HowToPlayWindow> howToPlay_;
 };
 
 }  // namespace zelkora

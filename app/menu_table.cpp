@@ -6,7 +6,7 @@ namespace {
 
 using F = Form1;
 
-// Start-up corrects the marks set here: it turns "移動指導" off, keeps "BGM" on
+// Start-up corrects the marks set here: it turns "移動指導" and "先読み" off, keeps "BGM" on
 // and marks the background and the enlargement read from the settings.
 const MenuItem MENU[] = {
     {"TAIKYOKU", Text::MENU_TAIKYOKU, nullptr, &F::TAIKYOKU_Click, false},
@@ -21,6 +21,7 @@ const MenuItem MENU[] = {
     {"LEVEL3", Text::MENU_LEVEL3, "LEVEL", &F::LEVEL3_Click, false},
     {"LEVEL4", Text::MENU_LEVEL4, "LEVEL", &F::LEVEL4_Click, false},
     {"LEVEL5", Text::MENU_LEVEL5, "LEVEL", &F::LEVEL5_Click, false},
+    {"LEVEL6", Text::MENU_LEVEL6, "LEVEL", &F::LEVEL6_Click, false},
     {"OWARI", Text::MENU_OWARI, "TAIKYOKU", &F::OWARI_Click, false},
 
     {"STOP", Text::MENU_STOP, nullptr, &F::STOP_Click, false},
@@ -58,9 +59,14 @@ const MenuItem MENU[] = {
     {"KOMA_DENTOU", Text::MENU_KOMA_DENTOU, "KOMA", &F::KOMA_DENTOU_Click, true},
     {"KOMA_SHOSHIN", Text::MENU_KOMA_SHOSHIN, "KOMA", &F::KOMA_SHOSHIN_Click, false},
     {"SIDOU", Text::MENU_SIDOU, "OPTION", &F::SIDOU_Click, true},
+    {"SAKIYOMI", Text::MENU_SAKIYOMI, "OPTION", &F::SAKIYOMI_Click, true},
     {"BGM", Text::MENU_BGM, "OPTION", &F::BGM_Click, true},
 
     {"VER", Text::MENU_VER, nullptr, &F::VER_Click, false},
+
+    {"HELP", Text::MENU_HELP, nullptr, nullptr, false},
+    {"ASOBIKATA", Text::MENU_ASOBIKATA, "HELP", &F::ASOBIKATA_Click, false, "F1"},
+    {"NYUMON", Text::MENU_NYUMON, "HELP", &F::NYUMON_Click, false},
 };
 
 }  // namespace

@@ -13,14 +13,18 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QProcess>
 #include <QProcessEnvironment>
 
 #include "app/console_dialogs.h"
+#include "app/lesson_mode.h"
+#include "app/how_to_play.h"
 #include "app/main_window.h"
 #include "display/qt/canvas_widget.h"
+#include "display/qt/qt_dialogs.h"
 #include "display/qt/record_panel.h"
 #include "game/sfen.h"
 
@@ -45,11 +49,16 @@ void showBackground(MainWindow& w, int code) {
 }
 
 // Against the computer at level 1: the human opens the bishop's diagonal and
-// then must take the pawn at its end.
+// then must take the pawn at its end. Clicks wait for the computer's reply
+// (the board ignores them while it thinks). The level is set without the
+// menu, which would write the settings file.
 void computerGame(MainWindow& w) {
-    w.menuAction("LEVEL1")->trigger();
+    w.form().レベル_設定(1);
     w.menuAction("SENTE")->trigger();
-    for (const auto& [c, r] : {std::pair{3, 7}, {3, 6}, {2, 8}, {7, 3}}) click(w, c, r);
+    for (const auto& [c, r] : {std::pair{3, 7}, {3, 6}, {2, 8}, {7, 3}}) {
+        click(w, c, r);
+        w.waitUntilIdle();
+    }
 }
 
 // The window turned to English as the menu does, without writing the choice
@@ -81,8 +90,110 @@ void beginnersPieces(MainWindow& w) {
     f.画面_再描画_状態込み();
 }
 
+// A lesson's move as two clicks on the canvas (right-click on a promoting target).
+void lessonMove(MainWindow& w, int fx, int fy, int tx, int ty) {
+    click(w, fx, fy);
+    click(w, tx, ty);
+}
+
+// The first lesson as it opens: the position, and its goal under the board.
+void lessonStart(MainWindow& w) { w.lessons().start(0); }
+
+// "You must take": the bishop takes instead of the pawn; the move is taken
+// back and the panel says why.
+void lessonWrong(MainWindow& w) {
+    w.lessons().start(3);
+    lessonMove(w, 7, 6, 5, 4);
+}
+
+// The lure played to its end: the knight has taken the king, the lesson is done.
+void lessonDone(MainWindow& w) {
+    w.lessons().start(6);
+    lessonMove(w, 3, 6, 3, 5);
+    lessonMove(w, 3, 8, 2, 7);
+}
+
+// The first start's question, drawn as the box the program shows, inside the
+// window (a modal box is a window of its own that a grab leaves out).
+void lessonsOffer(MainWindow& w) {
+    auto* box = new QMessageBox(&w);
+    const Language language = w.form().display.language;
+    QtDialogs::prepare(*box, textIn(language, Text::LESSONS_OFFER), textIn(language, Text::TITLE_LESSONS),
+                       Buttons::YesNo, Icon::None, w.form().display.enlargement / 100.0);
+    box->setWindowFlags(Qt::Widget);
+    box->setAutoFillBackground(true);
+    box->adjustSize();
+    box->move((w.width() - box->width()) / 2, (w.height() - box->height()) / 2);
+    box->show();
+}
+
+// The lesson pictures in Japanese and English, each at 100% and 200%.
+std::vector<ScreenshotScenario> withLessonPictures(std::vector<ScreenshotScenario> rows) {
+    static std::vector<std::string> names;
+    const std::pair<const char*, void (*)(MainWindow&)> lessons[] = {
+        {"lesson-start", lessonStart}, {"lesson-wrong", lessonWrong}, {"lesson-done", lessonDone},
+        {"lessons-offer", lessonsOffer}};
+    names.reserve(std::size(lessons) * 4);
+    for (const auto& [name, drive] : lessons)
+        for (const bool inEnglish : {false, true})
+            for (const int percent : {100, 200}) {
+                names.push_back(std::string(name) + (inEnglish ? "-english" : "") + (percent == 200 ? "-200" : ""));
+                rows.push_back({names.back().c_str(), [drive, inEnglish, percent](MainWindow& w) {
+                                    w.lessons().writesProgress = false;
+                                    if (inEnglish) english(w);
+                                    if (percent != 100) w.form().表示倍率_設定(percent);
+                                    drive(w);
+                                }});
+            }
+    return rows;
+}
+
+// "遊び方" opened with F1's menu item on page `page` (0-based).
+void howToPlay(MainWindow& w, int page) {
+    w.menuAction("ASOBIKATA")->trigger();
+    w.howToPlay()->showPage(page);
+}
+
+// The page of "遊び方" in English and at 200%, set without the menu.
+std::function<void(MainWindow&)> howToPlayIn(int page, bool inEnglish, int percent) {
+    return [=](MainWindow& w) {
+        if (inEnglish) english(w);
+        if (percent != 100) w.form().表示倍率_設定(percent);
+        howToPlay(w, page);
+    };
+}
+
+// Two humans, "先読み" and "移動指導" on: the lower silver is selected; its
+// target 5四 (taking the pawn) starts a chain of forced captures, the mouse
+// is over it and the chain is numbered: the gold takes back, the king must
+// take the gold and the lance takes the king, a win for the lower player.
+void lookAhead(MainWindow& w) {
+    Form1& f = w.form();
+    Position p;
+    std::string error;
+    if (!parseSfen("4l3k/9/4g4/4p4/4SK3/9/9/9/9 b - 1", p, error)) return;
+    loadPosition(f, p);
+    f.turn.gameMode = MODE_MAN;
+    f.画面_再描画();
+    w.menuAction("SIDOU")->trigger();
+    w.menuAction("SAKIYOMI")->trigger();
+    click(w, 5, 5);
+    const QPointF at(w.pixelOf(1050 + 495 * 5 + 247, 100 + 615 * 4 + 307));
+    QMouseEvent move(QEvent::MouseMove, at, w.canvasWidget().mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&w.canvasWidget(), &move);
+}
+
+std::function<void(MainWindow&)> lookAheadIn(bool inEnglish, int percent) {
+    return [=](MainWindow& w) {
+        if (inEnglish) english(w);
+        if (percent != 100) w.form().表示倍率_設定(percent);
+        lookAhead(w);
+    };
+}
+
 // One row per picture: its name and how to get there from a fresh window.
-const std::vector<ScreenshotScenario> SCENARIOS = {
+const std::vector<ScreenshotScenario> SCENARIOS = withLessonPictures({
     // The window as a player first sees it: initial position, empty stands,
     // the background from the settings and the title.
     {"startup", [](MainWindow&) {}},
@@ -192,13 +303,36 @@ const std::vector<ScreenshotScenario> SCENARIOS = {
          english(w);
          computerGame(w);
      }},
+    // English board texts at 200%: their shadows a pixel's width off at any
+    // enlargement.
+    {"computer-game-english-200",
+     [](MainWindow& w) {
+         english(w);
+         w.form().表示倍率_設定(200);
+         computerGame(w);
+     }},
+    // "遊び方": the first page, the compulsory capture with its refusal box and
+    // the promotion, in both languages; the rule page also at 200%.
+    {"how-to-play-first", howToPlayIn(0, false, 100), false, true},
+    {"how-to-play-capture", howToPlayIn(4, false, 100), false, true},
+    {"how-to-play-promotion", howToPlayIn(2, false, 100), false, true},
+    {"how-to-play-first-english", howToPlayIn(0, true, 100), false, true},
+    {"how-to-play-capture-english", howToPlayIn(4, true, 100), false, true},
+    {"how-to-play-promotion-english", howToPlayIn(2, true, 100), false, true},
+    {"how-to-play-capture-200", howToPlayIn(4, false, 200), false, true},
+    {"how-to-play-capture-english-200", howToPlayIn(4, true, 200), false, true},
+    // "先読み": the chain of the target under the mouse, numbered.
+    {"look-ahead", lookAheadIn(false, 100)},
+    {"look-ahead-english", lookAheadIn(true, 100)},
+    {"look-ahead-200", lookAheadIn(false, 200)},
+    {"look-ahead-english-200", lookAheadIn(true, 200)},
     {"panel-english",
      [](MainWindow& w) {
          english(w);
          recordPanel(w, {{"Text2", "Game 1"}, {"Text3", "First player"}, {"Text4", "Second player"},
                          {"Text1", "example"}});
      }},
-};
+});
 
 // The console's answers, with a hook that runs once before the first answer.
 class ScreenshotDialogs : public ConsoleDialogs {
@@ -240,8 +374,11 @@ bool shoot(const QString& folder, const ScreenshotScenario& scenario, const QStr
             saved = save(window, path);
         };
     scenario.drive(window);
+    window.waitUntilIdle();
     QApplication::processEvents();
-    if (!scenario.atFirstBox) saved = save(window, path);
+    QWidget* subject = &window;
+    if (scenario.howToPlay && window.howToPlay()) subject = window.howToPlay();
+    if (!scenario.atFirstBox) saved = save(*subject, path);
     return saved;
 }
 

@@ -24,6 +24,7 @@ struct ScreenshotScenario {
     const char* name;                          // file name without ".png"
     std::function<void(MainWindow&)> drive;    // brings the window into the pictured state
     bool atFirstBox = false;                   // taken when the first box appears, not at the end
+    bool howToPlay = false;                    // the window of "遊び方" is taken, not the main window
 };
 
 std::span<const ScreenshotScenario> screenshotScenarios();

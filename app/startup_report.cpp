@@ -10,10 +10,29 @@
 
 #include "app/console_dialogs.h"
 #include "app/main_window.h"
+#include "platform/disk_files.h"
 #include "settings/background_table.h"
 
 namespace zelkora {
 namespace {
+
+// The real files for reading; a write, removal or renaming is taken as done
+// and nothing reaches the disk, so start-up runs as it would (no box about a
+// file it could not write) and a report leaves the player's files, and their
+// folders, as they were.
+class LookOnlyFiles : public Files {
+public:
+    bool exists(const std::string& path) const override { return disk_.exists(path); }
+    ReadResult readAll(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) const override {
+        return disk_.readAll(path, limit, bytes);
+    }
+    bool writeAll(const std::string&, const std::vector<std::uint8_t>&, std::size_t) override { return true; }
+    bool remove(const std::string&) override { return true; }
+    bool rename(const std::string&, const std::string&) override { return true; }
+
+private:
+    DiskFiles disk_;
+};
 
 void line(const char* label, const QString& path, bool good, const char* yes, const char* no) {
     std::printf("%s: %s %s\n", label, qPrintable(QDir::toNativeSeparators(path)), good ? yes : no);
@@ -21,9 +40,10 @@ void line(const char* label, const QString& path, bool good, const char* yes, co
 
 }  // namespace
 
-int runStartupReport() {
+int runStartupReport(const FileLayout& fileLayout) {
     ConsoleDialogs dialogs;
-    MainWindow window(FileLayout::ofProgram(QCoreApplication::applicationDirPath()), &dialogs);
+    LookOnlyFiles files;
+    MainWindow window(fileLayout, &dialogs, nullptr, nullptr, &files);
     const FileLayout& layout = window.fileLayout();
     const SoundState& sounds = window.form().sounds;
 

@@ -10,7 +10,13 @@
 //   Engine/level5/<phase>   LEVEL5's search with only the half-second cap and
 //                           no node budget; counter "depth" (completed plies),
 //                           and the same with LEVEL5's own node budget
-//                           ("budget_depth", "budget_ms")
+//                           ("budget_depth", "budget_cpu_ms": the time the
+//                           player waits for, in the thread's CPU time)
+//   Engine/level/<4|5|6>    each level's search with its own budget on the
+//                           three phases: "cpu_ms" (mean), "nodes" (mean)
+//   Engine/signature        the nodes and moves of LEVEL4's search on the
+//                           three phases (tests/engine pins them): a changed
+//                           "nodes" or "hash" means the search changed
 // Phases: the initial position, a middle game and an endgame, the upper side
 // (the computer) to move.
 #include <benchmark/benchmark.h>
@@ -27,9 +33,9 @@ namespace {
 using namespace zelkora;
 
 const char* const PHASES[3][2] = {
-    {"opening", "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w -"},
-    {"middle", "ln1gk1snl/1r1s1g3/p1pppp1pp/1p4p2/9/9/PPNPPPPPP/1BSGKR3/L4GSNL w Bp"},
-    {"endgame", "3gk4/9/2p1p4/9/9/9/4P1P2/9/4KG3 w SNsn"},
+    {"opening", BENCH_POSITIONS[0]},
+    {"middle", BENCH_POSITIONS[1]},
+    {"endgame", BENCH_POSITIONS[2]},
 };
 
 double threadSeconds() {
@@ -93,16 +99,41 @@ void level5Depth(benchmark::State& state) {
         depth = searcher.search(p, clockOnly).depth;
         const engine::SearchResult r = searcher.search(p, searchLimits(5));
         budgetDepth = r.depth;
-        budgetSeconds = r.seconds;
+        budgetSeconds = r.cpuSeconds;
     }
     state.counters["depth"] = depth;
     state.counters["budget_depth"] = budgetDepth;
-    state.counters["budget_ms"] = budgetSeconds * 1000;
+    state.counters["budget_cpu_ms"] = budgetSeconds * 1000;
     state.SetLabel(PHASES[state.range(0)][0]);
+}
+
+void levelTime(benchmark::State& state) {
+    engine::Searcher searcher;
+    double cpu = 0, nodes = 0;
+    for (auto _ : state)
+        for (int i = 0; i < 3; ++i) {
+            engine::Position p = phase(i);
+            engine::SearchLimits limits = searchLimits(static_cast<int>(state.range(0)));
+            limits.seconds = limits.wallSeconds = 1e9;
+            const engine::SearchResult r = searcher.search(p, limits);
+            cpu += r.cpuSeconds / 3;
+            nodes += static_cast<double>(r.nodes) / 3;
+        }
+    state.counters["cpu_ms"] = 1000 * cpu / static_cast<double>(state.iterations());
+    state.counters["nodes"] = nodes / static_cast<double>(state.iterations());
+}
+
+void signature(benchmark::State& state) {
+    SearchSignature s;
+    for (auto _ : state) s = searchSignature();
+    state.counters["nodes"] = static_cast<double>(s.nodes);
+    state.counters["hash"] = static_cast<double>(s.hash % 1000000007);
 }
 
 BENCHMARK(searchNps)->Name("Engine/search")->DenseRange(0, 2)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(perftLeaves)->Name("Engine/perft")->DenseRange(0, 2)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(level5Depth)->Name("Engine/level5")->DenseRange(0, 2)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(levelTime)->Name("Engine/level")->DenseRange(4, 6)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(signature)->Name("Engine/signature")->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

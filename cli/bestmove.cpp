@@ -1,6 +1,6 @@
 // bestmove: the computer's choice for each position, without playing it.
 //
-//   zelkora-cli bestmove [--level N] [--trace] < positions
+//   zelkora-cli bestmove [--level N] [--seed S] [--trace] < positions
 //
 // The computer is always the upper side (positive codes), whoever the SFEN
 // names to move. It searches exactly as in a game (comSearch: snapshots,
@@ -10,10 +10,14 @@
 // blank and the best score with two decimals; "none" when no move was chosen.
 // With --trace a second line "trace:" lists the evaluation rules that fired
 // for the chosen move, in the order they applied (levels 1 to 3). At LEVEL4
-// and LEVEL5 the search core chooses and the score is the search's score.
+// to LEVEL6 the search core chooses with the level's node budget alone (no
+// time cap, so the answer is the same on any machine, however busy) and the
+// score is the search's score; the seed (0 without --seed) chooses among the
+// moves nearly as good as the best, as a game's seed does for its first move.
 #include <cstdio>
 #include <ostream>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/positions.h"
 #include "computer/engine_bridge.h"
@@ -24,24 +28,28 @@ namespace zelkora::cli {
 
 namespace {
 
+constexpr const char* BESTMOVE_USAGE = "usage: zelkora-cli bestmove [--level 1|2|3|4|5|6] [--seed S] [--trace] < positions\n";
+
 struct BestmoveOptions {
-    int level = 3;
+    std::uint64_t level = 3;
+    std::uint64_t seed = 0;
     bool trace = false;
 };
 
-bool parseOptions(const Args& args, BestmoveOptions& options) {
+// Fills `options`; answers the error line, empty when all is well.
+std::string parseOptions(const Args& args, BestmoveOptions& options) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--trace") {
             options.trace = true;
         } else if (args[i] == "--level" && i + 1 < args.size()) {
-            const std::string& n = args[++i];
-            if (n.size() != 1 || n[0] < '1' || n[0] > '5') return false;
-            options.level = n[0] - '0';
+            if (!wholeNumber(args[++i], 1, TOP_LEVEL, options.level)) return badNumber("--level", args[i], 1, TOP_LEVEL);
+        } else if (args[i] == "--seed" && i + 1 < args.size()) {
+            if (!wholeNumber(args[++i], 0, UINT64_MAX, options.seed)) return badNumber("--seed", args[i], 0, UINT64_MAX);
         } else {
-            return false;
+            return "error: unknown option or missing value '" + escapedBytes(args[i]) + "'\n";
         }
     }
-    return true;
+    return {};
 }
 
 // Plays the chosen move on the board again, as the search tried it, and scores
@@ -67,9 +75,22 @@ std::vector<std::string> traceChosen(Form1& form) {
     return fired;
 }
 
+// The search core's move for the upper side, as the computer's turn finds it.
+void coreSearch(Form1& form, std::uint64_t seed) {
+    engine::Position p = toEngine(form.board, form.hands, true);
+    engine::SearchLimits limits = gameSearchLimits(form.flags.level, seed, 0, false);
+    limits.seconds = limits.wallSeconds = 1e9;
+    static thread_local engine::Searcher searcher;
+    const engine::SearchResult r = searcher.search(p, limits);
+    form.com.chosenValid = r.valid;
+    form.com.chosen = r.valid ? toRecord(p, r.best) : MoveRecord{};
+    form.com.bestScore = r.score;
+}
+
 void answer(Form1& form, const BestmoveOptions& options, std::string& text) {
-    form.flags.level = options.level;
-    form.comSearch();
+    form.flags.level = static_cast<int>(options.level);
+    if (searchCoreLevel(form.flags.level)) coreSearch(form, options.seed);
+    else form.comSearch();
     if (!form.com.chosenValid) {
         text += "none\n";
         return;
@@ -80,7 +101,7 @@ void answer(Form1& form, const BestmoveOptions& options, std::string& text) {
     text += ' ';
     text += score;
     text += '\n';
-    if (!options.trace || options.level >= FIRST_SEARCH_LEVEL) return;
+    if (!options.trace || searchCoreLevel(form.flags.level)) return;
     text += "trace:";
     for (const std::string& label : traceChosen(form)) {
         text += ' ';
@@ -93,8 +114,9 @@ void answer(Form1& form, const BestmoveOptions& options, std::string& text) {
 
 int bestmoveCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
     BestmoveOptions options;
-    if (!parseOptions(args, options)) {
-        err << "usage: zelkora-cli bestmove [--level 1|2|3|4|5] [--trace] < positions\n";
+    const std::string error = parseOptions(args, options);
+    if (!error.empty()) {
+        err << error << BESTMOVE_USAGE;
         return 2;
     }
     return forEachPosition(in, out, [&](Form1& form, std::string& text) { answer(form, options, text); });

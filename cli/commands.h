@@ -39,6 +39,10 @@ int bestmoveCommand(const Args& args, std::istream& in, std::ostream& out, std::
 // Games between two levels and their results table.
 int matchCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
+// ---- Lessons (cli/lessons.cpp) ----
+// Every lesson of "入門": number, title, position and main line, one a line.
+int lessonsCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+
 // ---- Records (cli/replay.cpp) ----
 // Steps through the record FILE as "進" does, one SFEN per entry, then "end".
 int replayCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);

@@ -56,6 +56,7 @@ int kifCommand(const Args& args, std::istream&, std::ostream& out, std::ostream&
         return 1;
     }
     KifGame game;
+    game.title = record.header[0];
     game.upperName = record.header[1];
     game.lowerName = record.header[2];
     game.moves = record.moves;

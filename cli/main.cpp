@@ -20,11 +20,12 @@ const Command kCommands[] = {
     {"survey", "survey < positions", zelkora::cli::surveyCommand},
     {"probe", "probe < positions", zelkora::cli::probeCommand},
     {"legal", "legal < positions", zelkora::cli::legalCommand},
-    {"bestmove", "bestmove [--level 1|2|3|4|5] [--trace] < positions", zelkora::cli::bestmoveCommand},
+    {"bestmove", "bestmove [--level 1|2|3|4|5|6] [--seed S] [--trace] < positions", zelkora::cli::bestmoveCommand},
     {"match", "match --levels A,B --games N [--seed S] [--jobs N]", zelkora::cli::matchCommand},
     {"replay", "replay FILE", zelkora::cli::replayCommand},
     {"kif", "kif FILE", zelkora::cli::kifCommand},
     {"review", "review FILE", zelkora::cli::reviewCommand},
+    {"lessons", "lessons", zelkora::cli::lessonsCommand},
 };
 
 void printUsage(std::ostream& out) {

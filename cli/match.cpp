@@ -3,19 +3,24 @@
 //   zelkora-cli match --levels A,B --games N [--seed S] [--jobs N]
 //
 // See cli/match.h for how a game is played. Each game depends only on its
-// index, the seed and the levels (node budgets, no clock except the safety
-// cap), so --jobs changes the speed and not the results.
+// index, the seed and the levels (node budgets, no clock), so --jobs changes
+// the speed and not the results. The games run on at most --jobs threads, and
+// never more than there are games or twice the machine's hardware threads.
 #include "cli/match.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <ostream>
 #include <random>
+#include <system_error>
 #include <thread>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/null_ports.h"
+#include "cli/positions.h"
 #include "computer/engine_bridge.h"
 #include "engine/movegen.h"
 
@@ -116,13 +121,14 @@ MatchGame playMatchGame(int a, int b, int index, std::uint64_t seed) {
         }
     }
     static thread_local engine::Searcher searcher;
+    const std::uint64_t gameSeed = moveDraw(seed, index);
     while (plies < MATCH_PLY_LIMIT) {
         const bool aToMove = (plies % 2 == 0) == game.aFirst;
         const int level = aToMove ? a : b;
         engine::Move m;
         bool found;
-        if (level >= FIRST_SEARCH_LEVEL) {
-            engine::SearchLimits limits = searchLimits(level);
+        if (searchCoreLevel(level)) {
+            engine::SearchLimits limits = gameSearchLimits(level, gameSeed, plies, false);
             limits.seconds = 1e9;   // the node budget alone: the same games on any machine
             const engine::SearchResult r = searcher.search(p, limits);
             found = r.valid;
@@ -153,7 +159,7 @@ std::string matchReport(int a, int b, const std::vector<MatchGame>& games) {
             else if (g.winner == 1) ++r->losses;
             else ++r->draws;
         }
-    const std::string A = "LEVEL" + std::to_string(a), B = "LEVEL" + std::to_string(b);
+    const std::string A = levelName(a), B = levelName(b);
     std::string out = A + " vs " + B + ", " + std::to_string(games.size()) + " games\n";
     char line[160];
     std::snprintf(line, sizeof line, "%-16s %6s %6s %7s %6s %12s\n", "", "games", "wins", "losses", "draws",
@@ -192,42 +198,88 @@ std::string matchReport(int a, int b, const std::vector<MatchGame>& games) {
     return out;
 }
 
-int matchCommand(const Args& args, std::istream&, std::ostream& out, std::ostream& err) {
-    int a = 0, b = 0, games = 0, jobs = 1;
-    std::uint64_t seed = 1;
-    bool ok = true;
-    for (std::size_t i = 0; i + 1 < args.size() + 1 && i < args.size(); ++i) {
+namespace {
+
+constexpr const char* MATCH_USAGE = "usage: zelkora-cli match --levels A,B --games N [--seed S] [--jobs N]\n";
+constexpr std::uint64_t MAX_GAMES = 1000000;
+
+struct MatchOptions {
+    int a = -1, b = -1;
+    std::uint64_t games = 0, jobs = 1, seed = 0;
+};
+
+// Reads "A,B": two levels of the menu, or the former LEVEL5 (0).
+bool parseLevels(const std::string& value, MatchOptions& o) {
+    const std::size_t comma = value.find(',');
+    if (comma == std::string::npos) return false;
+    std::uint64_t a = 0, b = 0;
+    if (!wholeNumber(value.substr(0, comma), 0, TOP_LEVEL, a) || !wholeNumber(value.substr(comma + 1), 0, TOP_LEVEL, b))
+        return false;
+    o.a = static_cast<int>(a);
+    o.b = static_cast<int>(b);
+    return true;
+}
+
+// Fills `o` from the arguments; answers the error line, empty when all is well.
+std::string parseMatchOptions(const Args& args, MatchOptions& o) {
+    for (std::size_t i = 0; i < args.size(); i += 2) {
         const std::string& key = args[i];
-        if (i + 1 >= args.size()) { ok = false; break; }
-        const std::string& value = args[++i];
+        if (i + 1 >= args.size()) return "error: " + escapedBytes(key) + " needs a value\n";
+        const std::string& value = args[i + 1];
         if (key == "--levels") {
-            ok = ok && value.size() == 3 && value[1] == ',' && value[0] >= '1' && value[0] <= '5' &&
-                 value[2] >= '1' && value[2] <= '5';
-            if (ok) { a = value[0] - '0'; b = value[2] - '0'; }
+            if (!parseLevels(value, o))
+                return "error: --levels takes two levels A,B from 1 to " + std::to_string(TOP_LEVEL) + ", not '" +
+                       escapedBytes(value) + "'\n";
         } else if (key == "--games") {
-            games = std::atoi(value.c_str());
-        } else if (key == "--seed") {
-            seed = std::strtoull(value.c_str(), nullptr, 10);
+            if (!wholeNumber(value, 1, MAX_GAMES, o.games)) return badNumber(key, value, 1, MAX_GAMES);
         } else if (key == "--jobs") {
-            jobs = std::atoi(value.c_str());
+            if (!wholeNumber(value, 1, MAX_GAMES, o.jobs)) return badNumber(key, value, 1, MAX_GAMES);
+        } else if (key == "--seed") {
+            if (!wholeNumber(value, 0, UINT64_MAX, o.seed)) return badNumber(key, value, 0, UINT64_MAX);
         } else {
-            ok = false;
+            return "error: unknown option '" + escapedBytes(key) + "'\n";
         }
     }
-    if (!ok || a == 0 || games <= 0 || jobs <= 0) {
-        err << "usage: zelkora-cli match --levels A,B --games N [--seed S] [--jobs N]\n";
+    if (o.a < 0) return "error: --levels is missing\n";
+    if (o.games == 0) return "error: --games is missing\n";
+    return {};
+}
+
+}  // namespace
+
+std::string levelName(int level) {
+    return level == FORMER_LEVEL5 ? std::string("LEVEL5-former") : "LEVEL" + std::to_string(level);
+}
+
+int matchThreads(std::uint64_t jobs, std::uint64_t games, unsigned hardwareThreads) {
+    const std::uint64_t machine = 2 * std::max(hardwareThreads, 1u);
+    return static_cast<int>(std::min({jobs, games, machine}));
+}
+
+int matchCommand(const Args& args, std::istream&, std::ostream& out, std::ostream& err) {
+    MatchOptions o;
+    const std::string error = parseMatchOptions(args, o);
+    if (!error.empty()) {
+        err << error << MATCH_USAGE;
         return 2;
     }
+    const int games = static_cast<int>(o.games);
     std::vector<MatchGame> results(static_cast<std::size_t>(games));
     std::atomic<int> next{0};
     const auto worker = [&] {
-        for (int i = next++; i < games; i = next++) results[static_cast<std::size_t>(i)] = playMatchGame(a, b, i, seed);
+        for (int i = next++; i < games; i = next++) results[static_cast<std::size_t>(i)] = playMatchGame(o.a, o.b, i, o.seed);
     };
+    // A thread the system refuses only means fewer threads: the games are
+    // shared out as each thread asks for the next one.
     std::vector<std::thread> threads;
-    for (int j = 1; j < jobs; ++j) threads.emplace_back(worker);
+    const int wanted = matchThreads(o.jobs, o.games, std::thread::hardware_concurrency());
+    try {
+        for (int j = 1; j < wanted; ++j) threads.emplace_back(worker);
+    } catch (const std::system_error&) {
+    }
     worker();
     for (std::thread& t : threads) t.join();
-    out << matchReport(a, b, results);
+    out << matchReport(o.a, o.b, results);
     out.flush();
     return 0;
 }

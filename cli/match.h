@@ -5,8 +5,10 @@
 // two games of a pair alternate who moves first. Before each move the position
 // is turned round so the side to move is the upper side, the computer's, and
 // the level of that side chooses: levels 1 to 3 by the window's one-ply search
-// (no wait), LEVEL4 and LEVEL5 by the search core with their node budgets and
-// without the half-second cap, so a match repeats on any machine. The game
+// (no wait), LEVEL4 to LEVEL6 (and the former LEVEL5, level 0) by the search
+// core with their node budgets and without the time caps, so a match repeats
+// on any machine. The seed chooses the openings and, with the game's index and
+// the ply, the draw among each move's near-best moves. The game
 // ends as the window ends a game against the computer, seen from the side to
 // move: a taken king wins for its owner, a mated king (the window's mate test,
 // after every move) wins for its owner, a side without a move loses; 300 plies
@@ -29,6 +31,13 @@ constexpr int MATCH_PLY_LIMIT = 300;
 
 // Plays game `index` of a match between levels a and b.
 MatchGame playMatchGame(int a, int b, int index, std::uint64_t seed);
+
+// "LEVEL5", or for the former LEVEL5 (level 0) "LEVEL5-former".
+std::string levelName(int level);
+
+// Threads for a match: --jobs, but no more than there are games, nor than
+// twice the machine's hardware threads (each thread holds a search table).
+int matchThreads(std::uint64_t jobs, std::uint64_t games, unsigned hardwareThreads);
 
 // The results table and the final line, from A's side.
 std::string matchReport(int a, int b, const std::vector<MatchGame>& games);

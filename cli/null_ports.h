@@ -28,16 +28,17 @@ public:
     void setListsVisible(bool, bool, bool) override {}
     void setTextGroupVisible(bool) override {}
     void clearTexts() override {}
+    void setText(int, const std::string&) override {}
     std::string text(int) const override { return {}; }
     std::string folder() const override { return "."; }
     void refreshFiles() override {}
-    void setText(int, const std::string&) override {}
 };
 
 class NullMenu : public Menu {
 public:
     void setChecked(const std::string&, bool) override {}
     bool isChecked(const std::string&) const override { return false; }
+    void setEnabled(const std::string&, bool) override {}
 };
 
 // No device: every handle is 0, so every later call does nothing.
@@ -77,7 +78,7 @@ public:
     ReadResult readAll(const std::string&, std::size_t, std::vector<std::uint8_t>&) const override {
         return ReadResult::Unreadable;
     }
-    bool writeAll(const std::string&, const std::vector<std::uint8_t>&) override { return false; }
+    bool writeAll(const std::string&, const std::vector<std::uint8_t>&, std::size_t) override { return false; }
     bool remove(const std::string&) override { return true; }
     bool rename(const std::string&, const std::string&) override { return false; }
 };

@@ -29,7 +29,7 @@ int forEachPosition(std::istream& in, std::ostream& out,
     while (std::getline(in, line)) {
         if (blank(line)) continue;
         text.clear();
-        if (!parseSfen(line, position, error) || !withinOneSet(position, error)) {
+        if (!parseSfen(line, position, error) || !withinOneSet(position, error) || !everyPieceCanMove(position, error)) {
             text = "error: " + escapedBytes(error) + "\n";
             status = 1;
         } else {

@@ -3,8 +3,12 @@
 // played; at LEVEL4 and LEVEL5 the search core's move (search_levels.cpp).
 //
 // comSearch is the search alone (snapshots, probes, trials), with no drawing,
-// sound or wait; com_ban wraps it with the status display, the wait, playing
-// the chosen move and the announcements. Trials change only the squares they
+// sound or wait. com_ban runs it in steps: the start (the status display, the
+// search on a copy of the game away from the window's thread, the half-second
+// timer) and, once both the search and the timer have ended, the reply
+// (playing the chosen move, the announcements, the end of the game). The
+// searched copy's rule and survey state is taken over before the reply, so the
+// game goes on exactly as if the search had run on it. Trials change only the squares they
 // touch and are taken back at once; hands are never touched by a trial, so
 // every evaluation sees the hands of the start of the turn. Ties keep the move
 // met first: board moves before drops, each in scan order, and promoting only
@@ -25,11 +29,13 @@ constexpr double THINKING_C = -2, THINKING_R = 8;
 void paintOverThinking(Form1& f) {
     for (int c = 0; c < 3; ++c) f.描画_絵(f.display.background, THINKING_C + c, THINKING_R);
     f.描画_桝輪郭(COLOUR_GREEN, -1, 7);
+    f.display.shown.thinking = false;
 }
 
 // A turn that plays no move takes "思考中" away and brings back the upper
 // side's last move, so that no box appears over a stale "思考中".
-void withdrawThinking(Form1& f, const MoveText& previous) {
+void withdrawThinking(Form1& f) {
+    const MoveText& previous = f.thinking.previous;
     paintOverThinking(f);
     if (previous.shown)
         f.描画_移動結果(previous.c, previous.r, previous.column, previous.row, previous.piece, COLOUR_WHITE,
@@ -167,6 +173,71 @@ void tryAllMoves(Form1& f) {
     f.勢力調査();
 }
 
+// What the search left in the state it ran on: the survey, the capture data,
+// the rule flags and the computer's snapshots and choice. Later turns read some
+// of it (the survey keeps squares earlier surveys recorded), so the game takes
+// it over as if the search had run on the game itself. The board and the hands
+// are as the search found them.
+void adoptSearch(Form1& f, const Form1& searched) {
+    f.kings = searched.kings;
+    f.inf = searched.inf;
+    f.lowerCapture = searched.lowerCapture;
+    f.upperCapture = searched.upperCapture;
+    f.rules = searched.rules;
+    f.com = searched.com;
+}
+
+// The move chosen is played and announced; a move that took the human's king
+// ends the game before any mate test, which would otherwise look at the
+// square the king left.
+void playReply(Form1& f) {
+    const MoveRecord m = f.com.chosen;
+    f.手順保存(m.fromX, m.fromY, m.toX, m.toY, m.before, m.after);
+    ++f.moves.moveNumber;
+    f.描画_手数(f.moves.moveNumber);
+    f.駒移動(m.fromX, m.fromY, m.toX, m.toY, m.after);
+    f.playSound(f.sounds.placed);
+    f.描画_桝輪郭(COLOUR_WHITE, m.toX, m.toY);
+    // The move in notation replaces "思考中" and the whole move is on screen
+    // before any box (描画_移動結果 shows what was drawn).
+    f.display.shown.thinking = false;
+    f.描画_移動結果(THINKING_C, THINKING_R, m.toX, m.toY, m.after, COLOUR_WHITE, &f.moves.entry[f.moves.count]);
+    f.途中保存();
+    f.勢力調査();
+
+    if (f.turn.kingTaken == f.turn.upperTag) {
+        f.終了("あなた");
+        return;
+    }
+    if (f.詰めかMAN() == YES) {
+        f.io.dialogs->message(f.文言(Text::MATE_CALL), f.文言(Text::TITLE_MATE));
+    } else if (f.inf.upper_influence[f.kings.lowerX][f.kings.lowerY] > 0) {
+        f.io.dialogs->message(f.文言(Text::CHECK), "");
+    }
+    f.turn.sideToMove = f.turn.lowerTag;
+}
+
+// The reply, once the search has answered and the half second has passed
+// (whichever ends last calls it through).
+void reply(Form1& f) {
+    if (!f.thinking.searched || !f.thinking.waited) return;
+    f.endThinking();
+    // No legal move at all: the computer cannot play on, and the game ends in
+    // the human's favour.
+    if (!f.com.chosenValid) {
+        withdrawThinking(f);
+        f.io.dialogs->message(f.文言(Text::COMPUTER_HAS_NO_MOVE), " ");
+        f.終了("あなた");
+        return;
+    }
+    if (f.moves.count >= MoveList::MAX) withdrawThinking(f);
+    if (f.moveListFullRefuses()) {
+        f.turn.sideToMove = f.turn.lowerTag;
+        return;
+    }
+    playReply(f);
+}
+
 }  // namespace
 
 void Form1::comSearch() {
@@ -176,70 +247,25 @@ void Form1::comSearch() {
 }
 
 void Form1::com_ban() {
-    // "思考中" left of the board, over the upper side's last move.
-    const MoveText previous = display.shown.upperMove;
+    thinking.previous = display.shown.upperMove;
     paintOverThinking(*this);
     display.shown.upperMove.shown = false;
-    // The English word is longer: it starts where the last move's text starts.
-    const double left = display.language == Language::English ? -0.2 : 0;
-    描画_数値(-1.5 + left, 8.5, 文言(Text::THINKING), COLOUR_BLACK, 0, 12);
-    描画_数値(-1.6 + left, 8.4, 文言(Text::THINKING), COLOUR_WHITE, 0, 12);
-
-    prepareTurn(*this);
-    // Show what was drawn before the window blocks for the wait.
+    描画_思考中();
+    // Shown at once: the window's thread is free again only after this call.
     io.canvas->refresh();
-    if (flags.level >= FIRST_SEARCH_LEVEL) {
-        // The search runs inside the half second; the rest of it is waited.
-        const double start = io.clock->seconds();
-        comEngineSearch();
-        const double left = THINKING_WAIT - (io.clock->seconds() - start);
-        if (left > 0) 待ち時間(left);
-    } else {
-        待ち時間(THINKING_WAIT);
-        tryAllMoves(*this);
-    }
 
-    // No legal move at all: the computer cannot play on, and the game ends in
-    // the human's favour.
-    if (!com.chosenValid) {
-        withdrawThinking(*this, previous);
-        io.dialogs->message(文言(Text::COMPUTER_HAS_NO_MOVE), " ");
-        終了("あなた");
-        return;
-    }
-    const MoveRecord m = com.chosen;
-    if (moves.count >= MoveList::MAX) withdrawThinking(*this, previous);
-    if (moveListFullRefuses()) {
-        turn.sideToMove = turn.lowerTag;
-        return;
-    }
-
-    // Play the chosen move.
-    手順保存(m.fromX, m.fromY, m.toX, m.toY, m.before, m.after);
-    ++moves.moveNumber;
-    描画_手数(moves.moveNumber);
-    駒移動(m.fromX, m.fromY, m.toX, m.toY, m.after);
-    playSound(sounds.placed);
-    描画_桝輪郭(COLOUR_WHITE, m.toX, m.toY);
-    // The move in notation replaces "思考中" and the whole move is on screen
-    // before any box (描画_移動結果 shows what was drawn).
-    描画_移動結果(THINKING_C, THINKING_R, m.toX, m.toY, m.after, COLOUR_WHITE, &moves.entry[moves.count]);
-    途中保存();
-    勢力調査();
-
-    // Announce. A move that took the human's king ends the game before
-    // any mate test, which would otherwise look at the square the king left.
-    if (turn.kingTaken == turn.upperTag) {
-        終了("あなた");
-        return;
-    }
-    if (詰めかMAN() == YES) {
-        io.dialogs->message(文言(Text::MATE_CALL), 文言(Text::TITLE_MATE));
-    } else if (inf.upper_influence[kings.lowerX][kings.lowerY] > 0) {
-        io.dialogs->message(文言(Text::CHECK), "");
-    }
-
-    turn.sideToMove = turn.lowerTag;
+    const int search = beginThinking(false);
+    searchAway(searchCopy(), [this](Form1& searched) {
+        adoptSearch(*this, searched);
+        thinking.searched = true;
+        reply(*this);
+    });
+    // The half second runs from the start of the turn, while the search runs.
+    待ち時間(THINKING_WAIT, [this, search] {
+        if (!thinkingOn(search)) return;
+        thinking.waited = true;
+        reply(*this);
+    });
 }
 
 }  // namespace zelkora

@@ -1,23 +1,83 @@
 #include "computer/engine_bridge.h"
 
+#include <string>
+
+#include "game/sfen.h"
+
 namespace zelkora {
 
 namespace {
 
-// Node budgets: LEVEL5 takes about a third of a second on one core of this
-// machine, leaving room for a busy one before the cap; LEVEL4 searches a fifth
-// of that.
-constexpr std::uint64_t LEVEL4_NODES = 100000;
-constexpr std::uint64_t LEVEL5_NODES = 500000;
-constexpr double SAFETY_SECONDS = 0.5;
+// Node budgets, measured in CPU time of one core of the reference machine:
+// LEVEL5 about 0.4 s of the half second the player waits, LEVEL6 about 3 s
+// (a search stops at its budget, and starts no iteration past half of it);
+// LEVEL4 a fifth of LEVEL5.
+constexpr std::uint64_t LEVEL4_NODES = 220000;
+constexpr std::uint64_t LEVEL5_NODES = 1100000;
+constexpr std::uint64_t LEVEL6_NODES = 16000000;
+constexpr std::uint64_t FORMER_LEVEL5_NODES = 500000;
+constexpr double HALF_SECOND = 0.5;
+// LEVEL6 asks the player to wait: at most five seconds on the wall clock.
+constexpr double LEVEL6_SECONDS = 5;
 
 }  // namespace
 
 engine::SearchLimits searchLimits(int level) {
     engine::SearchLimits limits;
-    limits.nodes = level >= 5 ? LEVEL5_NODES : LEVEL4_NODES;
-    limits.seconds = SAFETY_SECONDS;
+    limits.seconds = HALF_SECOND;
+    limits.margin = VARIETY_MARGIN;
+    switch (level) {
+    case FORMER_LEVEL5:
+        limits.nodes = FORMER_LEVEL5_NODES;
+        limits.margin = 0;
+        limits.extendChains = false;
+        break;
+    case 4: limits.nodes = LEVEL4_NODES; break;
+    case 5: limits.nodes = LEVEL5_NODES; break;
+    default:
+        limits.nodes = LEVEL6_NODES;
+        limits.seconds = LEVEL6_SECONDS;
+        limits.wallSeconds = LEVEL6_SECONDS;
+        break;
+    }
     return limits;
+}
+
+std::uint64_t moveDraw(std::uint64_t seed, int movesPlayed) {
+    std::uint64_t z = seed + 0x9e3779b97f4a7c15ULL * (static_cast<std::uint64_t>(movesPlayed) + 1);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+engine::SearchLimits gameSearchLimits(int level, std::uint64_t seed, int movesPlayed, bool bestOnly) {
+    engine::SearchLimits limits = searchLimits(level);
+    limits.draw = moveDraw(seed, movesPlayed);
+    if (bestOnly) limits.margin = 0;
+    return limits;
+}
+
+const char* const BENCH_POSITIONS[3] = {
+    "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w -",
+    "ln1gk1snl/1r1s1g3/p1pppp1pp/1p4p2/9/9/PPNPPPPPP/1BSGKR3/L4GSNL w Bp",
+    "3gk4/9/2p1p4/9/9/9/4P1P2/9/4KG3 w SNsn",
+};
+
+SearchSignature searchSignature() {
+    SearchSignature s;
+    engine::Searcher searcher;
+    for (const char* sfen : BENCH_POSITIONS) {
+        Position parsed;
+        std::string error;
+        parseSfen(sfen, parsed, error);
+        engine::Position p = toEngine(parsed.board, parsed.hands, !parsed.lowerToMove);
+        engine::SearchLimits limits = gameSearchLimits(4, 0, 0, false);
+        limits.seconds = limits.wallSeconds = 1e9;
+        const engine::SearchResult r = searcher.search(p, limits);
+        s.nodes += r.nodes;
+        s.hash = moveDraw(s.hash ^ r.best.pack(), r.score);
+    }
+    return s;
 }
 
 engine::Position toEngine(const Board& board, const Hands& hands, bool upperToMove) {

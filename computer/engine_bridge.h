@@ -11,12 +11,45 @@
 
 namespace zelkora {
 
-// The lowest level played by the search core.
+// The level of a first start-up, the lowest level played by the search core,
+// and the highest level.
+constexpr int DEFAULT_LEVEL = 3;
 constexpr int FIRST_SEARCH_LEVEL = 4;
+constexpr int TOP_LEVEL = 6;
+// Not in the menu: LEVEL5 as it played before the forced-reply extension and
+// the forcing move order, kept for `zelkora-cli match` to measure them by.
+constexpr int FORMER_LEVEL5 = 0;
 
-// The budget of LEVEL4 or LEVEL5: a node count, so the same position always
-// gives the same move, and the half second as a safety cap.
+// Root moves within this many evaluation units of the best may be played
+// (LEVEL4 and up), so that the computer does not play the same game twice.
+constexpr int VARIETY_MARGIN = 30;
+
+// Whether the level's moves come from the search core.
+inline bool searchCoreLevel(int level) { return level >= FIRST_SEARCH_LEVEL || level == FORMER_LEVEL5; }
+
+// The budget of a search-core level: a node count, so the same position and
+// draw always give the same move, and the time caps as a safety net (CPU time
+// of the searching thread; the wall clock as an emergency stop).
 engine::SearchLimits searchLimits(int level);
+
+// The draw among the near-best moves for the move after `movesPlayed` moves of
+// a game with this seed: a game replayed with its seed gets the same moves.
+std::uint64_t moveDraw(std::uint64_t seed, int movesPlayed);
+
+// The limits of the computer's search in a game: the level's budget, the draw
+// of this move, and no margin when the best move alone is wanted (ヒント).
+engine::SearchLimits gameSearchLimits(int level, std::uint64_t seed, int movesPlayed, bool bestOnly);
+
+// The benchmark's positions (opening, middle game, endgame; the upper side to
+// move) as SFEN, and the signature of the search on them: the nodes LEVEL4's
+// search visits on each (seed 0, no time cap) and a hash of its moves and
+// scores. Any change to how the search explores shows in it.
+extern const char* const BENCH_POSITIONS[3];
+struct SearchSignature {
+    std::uint64_t nodes = 0;
+    std::uint64_t hash = 0;
+};
+SearchSignature searchSignature();
 
 // Board and hands of `board` / `hands` with `upperToMove` choosing the side.
 engine::Position toEngine(const Board& board, const Hands& hands, bool upperToMove);

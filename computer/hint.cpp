@@ -6,7 +6,8 @@
 // negated, hands exchanged) and the chosen move is turned back. The search
 // runs on a fresh copy of the game state, exactly as `zelkora-cli bestmove`
 // answers a position, so the hint is that command's move on the position
-// turned round and nothing of the game changes.
+// turned round and nothing of the game changes. It runs away from the
+// window's thread; the game is frozen until the hint is shown.
 #include <memory>
 #include <utility>
 
@@ -48,13 +49,30 @@ MoveRecord turnedBack(const MoveRecord& m) {
     return r;
 }
 
+// The searched move outlined and written, or the refusal when there is none.
+void showHint(Form1& f, const Form1& searched, bool lower) {
+    if (!searched.com.chosenValid) {
+        f.playSound(f.sounds.refusal);
+        f.io.dialogs->message(f.文言(Text::NO_MOVE_TO_HINT), f.文言(Text::TITLE_HINT));
+        return;
+    }
+    f.ヒント消去();
+    f.display.hint = lower ? turnedBack(searched.com.chosen) : searched.com.chosen;
+    f.描画_ヒント();
+    f.help.hint = true;
+}
+
 }  // namespace
 
 void Form1::HINT_Click() {
+    // The game is frozen while a search runs; so is this command.
+    if (thinking.active) return;
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
     const bool playersTurn = turn.sideToMove != NOBODY && flags.recordMode == 0 &&
-                             (turn.gameMode == MODE_MAN || (turn.gameMode == MODE_COM && turn.sideToMove == turn.lowerTag));
+                             (turn.gameMode == MODE_MAN ||
+                              ((turn.gameMode == MODE_COM || turn.gameMode == MODE_LESSON) &&
+                               turn.sideToMove == turn.lowerTag));
     if (!playersTurn) {
         playSound(sounds.refusal);
         io.dialogs->message(文言(Text::NOT_YOUR_TURN), 文言(Text::TITLE_HINT));
@@ -71,16 +89,13 @@ void Form1::HINT_Click() {
     auto search = std::make_unique<Form1>(Ports{});
     loadPosition(*search, p);
     search->flags.level = HINT_LEVEL;
-    search->comSearch();
-    if (!search->com.chosenValid) {
-        playSound(sounds.refusal);
-        io.dialogs->message(文言(Text::NO_MOVE_TO_HINT), 文言(Text::TITLE_HINT));
-        return;
-    }
-    ヒント消去();
-    display.hint = lower ? turnedBack(search->com.chosen) : search->com.chosen;
-    描画_ヒント();
-    help.hint = true;
+    search->com.bestOnly = true;
+    beginThinking(true);
+    search->thinking.stop = thinking.stop;
+    searchAway(std::move(search), [this, lower](Form1& searched) {
+        endThinking();
+        showHint(*this, searched, lower);
+    });
 }
 
 }  // namespace zelkora

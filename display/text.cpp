@@ -35,6 +35,23 @@ constexpr PieceName kPieceNames[] = {
 // Row numerals of 文字列変換 are asked for as 1000 + row.
 constexpr int kRowNumeralBase = 1000;
 
+// Every black text is the shadow of a text drawn 0.1 cell left of and above
+// it. The thick strokes of Japanese characters carry that shadow; the thin
+// Latin letters do not, and their shadow reads as a second text. In English a
+// shadow lies 15 twips (a pixel at 100%, two at 200%) right of and below its
+// letters instead.
+constexpr double kShadowCells = 0.1;
+constexpr double kEnglishShadowTwips = 15;
+
+struct TextPlace {
+    double x, y;
+};
+
+TextPlace placeOf(const Form1& f, double c, double r, int colour) {
+    if (colour != COLOUR_BLACK || f.display.language != Language::English) return {f.geo.cellX(c), f.geo.cellY(r)};
+    return {f.geo.cellX(c - kShadowCells) + kEnglishShadowTwips, f.geo.cellY(r - kShadowCells) + kEnglishShadowTwips};
+}
+
 }  // namespace
 
 void Form1::描画_数値(double c, double r, int value, int colour, int mode, double size) {
@@ -50,14 +67,16 @@ void Form1::描画_数値(double c, double r, int value, int colour, int mode, d
     } else {
         return;
     }
-    io.canvas->drawText(geo.cellX(c), geo.cellY(r), text);
+    const TextPlace at = placeOf(*this, c, r, colour);
+    io.canvas->drawText(at.x, at.y, text);
 }
 
 void Form1::描画_数値(double c, double r, const std::string& text, int colour, int mode, double size) {
     io.canvas->setFont(size, bold, colour);
     // Only the plain mode shows a text; the numeral mode knows numbers only.
     if (mode != 0) return;
-    io.canvas->drawText(geo.cellX(c), geo.cellY(r), text);
+    const TextPlace at = placeOf(*this, c, r, colour);
+    io.canvas->drawText(at.x, at.y, text);
 }
 
 void Form1::描画_文字列(double c, double r, int index, int colour, double size) {
@@ -66,12 +85,14 @@ void Form1::描画_文字列(double c, double r, int index, int colour, double s
     if (index >= -10 && index <= 10) text = 文言(static_cast<Text>(static_cast<int>(Text::GRADE_MEIJIN) + index + 10));
     else if (index == kMoveSuffixIndex) text = 文言(Text::MOVE_NUMBER_SUFFIX);
     if (text.empty()) return;
-    io.canvas->drawText(geo.cellX(c) + 120, geo.cellY(r) + 160, text);
+    const TextPlace at = placeOf(*this, c, r, colour);
+    io.canvas->drawText(at.x + 120, at.y + 160, text);
 }
 
 void Form1::描画_移動駒種類(double c, double r, const std::string& text, int colour) {
     io.canvas->setFont(12, bold, colour);
-    io.canvas->drawText(geo.cellX(c), geo.cellY(r), text);
+    const TextPlace at = placeOf(*this, c, r, colour);
+    io.canvas->drawText(at.x, at.y, text);
 }
 
 std::string Form1::文字列変換(int value) {

@@ -15,27 +15,26 @@ constexpr int NEAR_REACH = 12;    // per enemy-reached square near one's king
 constexpr int IN_HAND = 25;       // per piece in hand
 constexpr int TEMPO = 40;
 
-// Reach counts of both sides over the whole board (rays stop at the first
-// piece).
-void reachMaps(const Position& p, std::uint8_t (*reach)[121]) {
+}  // namespace
+
+void addReach(const Position& p, int side, std::uint8_t* r) {
     const std::int16_t* b = p.board;
-    for (int side = 0; side < 2; ++side) {
-        std::uint8_t* r = reach[side];
-        p.forEachPiece(side, [&](int from) {
-            const PieceMoves& pm = movesOf(b[from]);
-            for (int i = 0; i < pm.nstep; ++i) {
-                const int to = from + pm.step[i];
-                if (b[to] != OFF) ++r[to];
-            }
-            for (int i = 0; i < pm.nslide; ++i) {
-                const int d = pm.slide[i];
-                int to = from + d;
-                for (; b[to] == EMPTY; to += d) ++r[to];
-                if (b[to] != OFF) ++r[to];
-            }
-        });
-    }
+    p.forEachPiece(side, [&](int from) {
+        const PieceMoves& pm = movesOf(b[from]);
+        for (int i = 0; i < pm.nstep; ++i) {
+            const int to = from + pm.step[i];
+            if (inArray(to) && b[to] != OFF) ++r[to];
+        }
+        for (int i = 0; i < pm.nslide; ++i) {
+            const int d = pm.slide[i];
+            int to = from + d;
+            for (; b[to] == EMPTY; to += d) ++r[to];
+            if (b[to] != OFF) ++r[to];
+        }
+    });
 }
+
+namespace {
 
 // How well placed a king is for the race: the distance to the nearest square
 // the enemy reaches where the king may stand, and the enemy reach around it
@@ -90,7 +89,8 @@ KingRace race(const Position& p, int side, const std::uint16_t* rows, const std:
 
 Reach::Reach(const Position& p) {
     std::memset(of, 0, sizeof of);
-    reachMaps(p, of);
+    addReach(p, LOWER, of[LOWER]);
+    addReach(p, UPPER, of[UPPER]);
 }
 
 int evaluate(const Position& p, const Reach& r) {

@@ -20,6 +20,9 @@ struct Reach {
     explicit Reach(const Position& p);
 };
 
+// Adds one to `reach[sq]` for every piece of `side` that reaches sq.
+void addReach(const Position& p, int side, std::uint8_t* reach);
+
 // Score in centi-units, positive when the side to move stands better.
 int evaluate(const Position& p, const Reach& reach);
 inline int evaluate(const Position& p) { return evaluate(p, Reach(p)); }

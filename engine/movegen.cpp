@@ -116,6 +116,7 @@ void generate(const Position& p, MoveList& list, bool expand) {
         const PieceMoves& pm = movesOf(b[from]);
         for (int i = 0; i < pm.nstep; ++i) {
             const int to = from + pm.step[i];
+            if (!inArray(to)) continue;
             const int t = b[to];
             if (t == OFF || (t != EMPTY && owns(side, t))) continue;
             if (t != EMPTY) note(to, t);

@@ -9,6 +9,11 @@
 
 namespace zelkora::engine {
 
+// Whether a square index lies in the board array. A knight's jump from a corner
+// of its side's last row lands outside it (from (1, 1) or (9, 9)); every other
+// step off the board lands on the border.
+inline bool inArray(int sq) { return static_cast<unsigned>(sq) < 121u; }
+
 // The eight neighbour offsets, in one fixed order.
 inline constexpr int DIRS[8] = {-12, -11, -10, -1, 1, 10, 11, 12};
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <ctime>
 
 #include "engine/evaluate.h"
 #include "engine/pieces.h"
@@ -19,6 +20,25 @@ double now() {
     using namespace std::chrono;
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
+
+// CPU time of the calling thread: what the search itself used, however many
+// other processes share the machine.
+double threadCpuNow() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+}
+
+std::uint64_t mix(std::uint64_t z) {
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+// Order keys, highest first: the table move, captures by the strength of the
+// piece taken, killers, quiet moves that leave the moved piece where the
+// opponent must take it, then the rest by history.
+constexpr int KEY_TABLE = 1 << 30, KEY_CAPTURE = 1 << 28, KEY_KILLER = 1 << 27, KEY_FORCING = 1 << 26;
 
 // Scores of won and lost games are stored relative to the node, not the root.
 int toTable(int score, int ply) {
@@ -53,7 +73,7 @@ bool Searcher::outOfBudget() {
     if (nodes_ >= budget_) stopped_ = true;
     if (nodes_ >= nextClockCheck_) {
         nextClockCheck_ = nodes_ + 1024;
-        if (now() > deadline_) {
+        if (threadCpuNow() > cpuDeadline_ || now() > wallDeadline_ || (stop_ && stop_->load(std::memory_order_relaxed))) {
             stopped_ = true;
             clockStopped_ = true;
         }
@@ -62,15 +82,24 @@ bool Searcher::outOfBudget() {
 }
 
 void Searcher::order(const Position& p, MoveList& list, std::uint32_t ttMove, int ply) {
+    // A capture is compulsory, so a quiet move onto a square the opponent
+    // reaches forces the reply: such offers start the chains that decide games.
+    std::uint8_t reply[121];
+    const bool forcing = extendChains_ && list.n > 0 && (list.m[0].isDrop() || p.board[list.m[0].to] == EMPTY);
+    if (forcing) {
+        std::memset(reply, 0, sizeof reply);
+        addReach(p, p.side ^ 1, reply);
+    }
     for (int i = 0; i < list.n; ++i) {
         const Move& m = list.m[i];
         const std::uint32_t packed = m.pack();
         int k;
-        if (packed == ttMove) k = 1 << 30;
-        else if (!m.isDrop() && p.board[m.to] != EMPTY) k = (1 << 28) + std::abs(p.board[m.to]);
-        else if (ply < 128 && packed == killers_[ply][0]) k = 1 << 27;
-        else if (ply < 128 && packed == killers_[ply][1]) k = (1 << 27) - 1;
+        if (packed == ttMove) k = KEY_TABLE;
+        else if (!m.isDrop() && p.board[m.to] != EMPTY) k = KEY_CAPTURE + std::abs(p.board[m.to]);
+        else if (ply < 128 && packed == killers_[ply][0]) k = KEY_KILLER;
+        else if (ply < 128 && packed == killers_[ply][1]) k = KEY_KILLER - 1;
         else k = history_[p.side][m.from][m.to] + (m.promote ? 16 : 0);
+        if (forcing && k < KEY_KILLER - 1) k = std::min(k, KEY_FORCING - 1) + (reply[m.to] ? KEY_FORCING : 0);
         keys_[ply][i] = k;
     }
 }
@@ -95,6 +124,9 @@ void Searcher::pick(MoveList& list, int i, int ply) {
 
 int Searcher::quiesce(Position& p, int alpha, int beta, int ply, int qdepth) {
     ++nodes_;
+    // Capture chains can be long and branch wide: the budget and the clock
+    // bound them as they bound the main search.
+    if (outOfBudget()) return 0;
     const int me = p.side, you = me ^ 1;
     const Reach reach(p);
     const int enemyKing = p.king[you], ownKing = p.king[me];
@@ -126,6 +158,7 @@ int Searcher::quiesce(Position& p, int alpha, int beta, int ply, int qdepth) {
         const Result r = resultAfter(p, u);
         const int score = r != NO_RESULT ? resultScore(r, me, ply + 1) : -quiesce(p, -beta, -alpha, ply + 1, qdepth + 1);
         p.unmake(u);
+        if (stopped_) return 0;
         if (score > best) best = score;
         if (score > alpha) alpha = score;
         if (alpha >= beta) break;
@@ -143,7 +176,7 @@ int Searcher::negamax(Position& p, int depth, int alpha, int beta, int ply) {
     std::uint32_t ttMove = 0;
     if (e.key == p.key) {
         ttMove = e.move;
-        if (e.depth >= depth) {
+        if (e.depth >= depth && ply > 0) {
             const int s = fromTable(e.score, ply);
             if (e.bound == EXACT || (e.bound == LOWER_BOUND && s >= beta) || (e.bound == UPPER_BOUND && s <= alpha))
                 return s;
@@ -154,6 +187,7 @@ int Searcher::negamax(Position& p, int depth, int alpha, int beta, int ply) {
     generate(p, list, true);
     if (list.n == 0) return -(WIN - ply);
     order(p, list, ttMove, ply);
+    const int next = childDepth(p, list, depth, ply);
 
     const int alpha0 = alpha;
     int best = -WIN - 1;
@@ -166,16 +200,22 @@ int Searcher::negamax(Position& p, int depth, int alpha, int beta, int ply) {
         p.make(m, u);
         const Result r = resultAfter(p, u);
         int score;
+        bool exact = true;
         if (r != NO_RESULT) {
             score = resultScore(r, mover, ply + 1);
         } else if (i == 0) {
-            score = -negamax(p, depth - 1, -beta, -alpha, ply + 1);
+            score = -negamax(p, next, -beta, -alpha, ply + 1);
         } else {
-            score = -negamax(p, depth - 1, -alpha - 1, -alpha, ply + 1);
-            if (score > alpha && score < beta) score = -negamax(p, depth - 1, -beta, -alpha, ply + 1);
+            // At the root, moves within the margin of the best get exact
+            // scores too, so the draw can choose among them.
+            const int floor = ply == 0 ? std::max(alpha - margin_, alpha0) : alpha;
+            score = -negamax(p, next, -floor - 1, -floor, ply + 1);
+            if (score > floor && score < beta) score = -negamax(p, next, -beta, -floor, ply + 1);
+            exact = score > floor;
         }
         p.unmake(u);
         if (stopped_) return 0;
+        if (ply == 0) root_.push_back({m.pack(), exact ? score : NOT_EXACT});
         if (score > best) {
             best = score;
             bestMove = m.pack();
@@ -201,15 +241,52 @@ int Searcher::negamax(Position& p, int depth, int alpha, int beta, int ply) {
     return best;
 }
 
+// The side to move has one reply, or only captures on one square (which piece
+// takes, or whether it promotes): the reply is forced, and searching it costs
+// no depth, so a chain of forced captures is seen to its end. Capped at three
+// times the iteration's depth so that no chain runs on for ever.
+int Searcher::childDepth(const Position& p, const MoveList& list, int depth, int ply) const {
+    if (!extendChains_ || ply == 0 || ply >= 3 * rootDepth_) return depth - 1;
+    const Move& first = list.m[0];
+    const bool capture = !first.isDrop() && p.board[first.to] != EMPTY;
+    for (int i = 1; i < list.n; ++i) {
+        const Move& m = list.m[i];
+        if (m.to != first.to || (!capture && m.from != first.from)) return depth - 1;
+    }
+    return depth;
+}
+
+// The move to play: the best, or with a margin one of the root moves of the
+// last completed iteration whose exact score is that close to it. A proven
+// result (won or lost) is played as found, and a proven loss is never chosen
+// in place of a move that is not one.
+Move Searcher::chooseAmongRoot(const Position& p, Move best, int bestScore, SearchResult& result) const {
+    result.candidates = 1;
+    if (margin_ <= 0 || rootDone_.empty() || bestScore > WIN_BOUND || bestScore < -WIN_BOUND) return best;
+    std::uint32_t near[1200];
+    int n = 0;
+    for (const RootMove& r : rootDone_)
+        if (r.score != NOT_EXACT && r.score >= bestScore - margin_ && r.score >= -WIN_BOUND) near[n++] = r.move;
+    if (n <= 1) return best;
+    result.candidates = n;
+    return Move::unpack(near[mix(draw_ ^ p.key) % static_cast<std::uint64_t>(n)]);
+}
+
 SearchResult Searcher::search(Position& p, const SearchLimits& limits) {
-    const double start = now();
+    const double start = now(), cpuStart = threadCpuNow();
     std::fill(table_.begin(), table_.end(), Entry{});
     std::memset(killers_, 0, sizeof killers_);
     std::memset(history_, 0, sizeof history_);
     nodes_ = 0;
     nextClockCheck_ = 1024;
     budget_ = limits.nodes;
-    deadline_ = start + limits.seconds;
+    cpuDeadline_ = cpuStart + limits.seconds;
+    wallDeadline_ = start + (limits.wallSeconds > 0 ? limits.wallSeconds : 3 * limits.seconds);
+    stop_ = limits.stop;
+    margin_ = limits.margin;
+    draw_ = limits.draw;
+    extendChains_ = limits.extendChains;
+    rootDone_.clear();
     stopped_ = false;
     clockStopped_ = false;
 
@@ -221,6 +298,8 @@ SearchResult Searcher::search(Position& p, const SearchLimits& limits) {
     result.best = root.m[0];
 
     for (int depth = 1; depth <= limits.maxDepth; ++depth) {
+        rootDepth_ = depth;
+        root_.clear();
         const int score = negamax(p, depth, -WIN - 1, WIN + 1, 0);
         if (stopped_ && depth > 1) break;
         const Entry& e = table_[p.key & ((std::size_t(1) << TT_BITS) - 1)];
@@ -228,11 +307,14 @@ SearchResult Searcher::search(Position& p, const SearchLimits& limits) {
         result.score = score;
         result.depth = depth;
         if (stopped_) break;
+        rootDone_.swap(root_);
         if (score > WIN_BOUND || score < -WIN_BOUND) break;   // the game's outcome is settled
         if (nodes_ >= budget_ / 2) break;   // the next iteration would not finish
     }
+    result.best = chooseAmongRoot(p, result.best, result.score, result);
     result.nodes = nodes_;
     result.seconds = now() - start;
+    result.cpuSeconds = threadCpuNow() - cpuStart;
     result.stoppedByClock = clockStopped_;
     return result;
 }

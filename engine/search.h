@@ -1,14 +1,24 @@
 // Iterative-deepening alpha-beta search over the core's moves, with a
-// transposition table, move ordering (table move, captures, killers, history)
-// and a forced-capture extension at the horizon.
+// transposition table, move ordering (table move, captures, killers, quiet
+// moves that force a capture reply, history), an extension where the side to
+// move has a single forced reply, and a forced-capture search at the horizon.
 //
-// A search is deterministic for a given node budget: the table and the
-// ordering data are cleared at the start of every search, so the same position
-// and budget always give the same move on any machine. The wall-clock limit is
-// only a safety net; when it stops a search early the move of the last
-// completed iteration is played.
+// A search is deterministic for a given node budget and draw: the table and
+// the ordering data are cleared at the start of every search, so the same
+// position, budget and draw always give the same move on any machine. The time
+// limits are only a safety net: the cap counts the searching thread's CPU
+// time, so a busy machine does not cut a search short, and a wall-clock stop at
+// three times the cap (or its own limit) bounds the wait whatever happens. When
+// a limit stops a search early the move of the last completed iteration is
+// played.
+//
+// Variety: with a margin, every root move of the last completed iteration whose
+// exact score lies within the margin of the best is a candidate, and the draw
+// picks one; a move the search proves lost is never a candidate while the best
+// is not lost, and a proven win is always played as found.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -19,8 +29,13 @@ namespace zelkora::engine {
 
 struct SearchLimits {
     std::uint64_t nodes = 1000000;   // budget: no new iteration, and stop, beyond it
-    double seconds = 0.5;            // safety cap on the wall clock
+    double seconds = 0.5;            // safety cap on the searching thread's CPU time
+    double wallSeconds = 0;          // emergency stop on the wall clock; 0: three times `seconds`
     int maxDepth = 64;
+    int margin = 0;                  // root moves this close to the best may be played; 0: the best
+    std::uint64_t draw = 0;          // picks one of them
+    bool extendChains = true;        // single-reply extension and forcing quiet moves first
+    const std::atomic<bool>* stop = nullptr;   // set by another thread to end the search early
 };
 
 struct SearchResult {
@@ -29,8 +44,10 @@ struct SearchResult {
     int score = 0;        // for the side to move; beyond WIN_BOUND a forced result
     int depth = 0;        // last completed iteration
     std::uint64_t nodes = 0;
-    double seconds = 0;
-    bool stoppedByClock = false;
+    double seconds = 0;       // wall clock
+    double cpuSeconds = 0;    // the searching thread's CPU time
+    bool stoppedByClock = false;   // a time limit or the stop flag ended it
+    int candidates = 0;       // root moves the draw chose from (1: the best alone)
 };
 
 class Searcher {
@@ -48,7 +65,15 @@ private:
     };
     static constexpr int TT_BITS = 18;
 
+    struct RootMove {
+        std::uint32_t move;
+        int score;   // exact, or NOT_EXACT when only a bound is known
+    };
+    static constexpr int NOT_EXACT = -2 * 30000 - 2;
+
     int negamax(Position& p, int depth, int alpha, int beta, int ply);
+    int childDepth(const Position& p, const MoveList& list, int depth, int ply) const;
+    Move chooseAmongRoot(const Position& p, Move best, int bestScore, SearchResult& result) const;
     int quiesce(Position& p, int alpha, int beta, int ply, int qdepth);
     void order(const Position& p, MoveList& list, std::uint32_t ttMove, int ply);
     void pick(MoveList& list, int i, int ply);
@@ -61,7 +86,14 @@ private:
     std::uint64_t nodes_ = 0;
     std::uint64_t budget_ = 0;
     std::uint64_t nextClockCheck_ = 0;
-    double deadline_ = 0;
+    double cpuDeadline_ = 0, wallDeadline_ = 0;
+    const std::atomic<bool>* stop_ = nullptr;
+    int margin_ = 0;
+    std::uint64_t draw_ = 0;
+    bool extendChains_ = true;
+    int rootDepth_ = 0;
+    std::vector<RootMove> root_;        // the root moves of the iteration under way
+    std::vector<RootMove> rootDone_;    // those of the last completed iteration
     bool stopped_ = false;
     bool clockStopped_ = false;
 };

@@ -16,8 +16,12 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/codes.h"
@@ -80,7 +84,7 @@ struct MoveList {
     int moveNumber = 0;   // the number shown on screen
     int finished = 0;     // moves of the game that ended last, kept for "書込"
                           // until the next game starts; 0 when there is none
-    bool unsaved = false; // a move was made since start-up or the last save
+    bool unsaved = false; // moves are on the list that were not saved since they were made
 };
 
 // The human's selection between the first and the second click.
@@ -132,8 +136,10 @@ struct GameFlags {
     int reversed = 0;        // 1 after "反転"; blocks saving
     int handicapFlag = 0;    // 1 after any accepted handicap command; blocks saving
     int handicapGrade = 0;   // -10..10
-    int level = 3;           // the computer's level 1..5
+    int level = 3;           // the computer's level 1..6, kept for the run
+    bool music = true;       // the music ("BGM") is on, kept for the run
     bool settingsUnwritableShown = false;   // the box about an unwritable settings file was shown
+    bool settingsRefusedShown = false;      // the box about an unreadable or oversized one was shown
 };
 
 // A last-move text on screen: the target square and the piece it names.
@@ -153,8 +159,19 @@ struct ShownTexts {
     bool moveNumber = false;              // "N 手目" (the number is moves.moveNumber)
     MoveText upperMove, lowerMove;        // last move of each side
     bool handicap = false;                // the grade label (flags.handicapGrade)
+    bool thinking = false;                // "思考中" where the upper side's last move goes
     bool header = false;                  // a loaded record's three header lines
     std::array<std::string, 3> headerLines;
+};
+
+// What the record files say about the game on the board besides its moves:
+// when it started (a loaded record: when it was loaded, since a record keeps
+// no date) and the players' names typed at the last save, offered again at
+// the next save. A new game, "最初" or loading a record starts afresh.
+struct GameInfo {
+    std::string started;      // "YYYY/MM/DD HH:MM:SS"; empty where no calendar is at hand
+    std::string firstName;    // the panel's first player field
+    std::string secondName;   // the panel's second player field
 };
 
 // Display state: background picture, highlight colour and where texts go.
@@ -189,6 +206,23 @@ struct SoundState {
     bool opened = false;        // the library was initialised by a first start-up
 };
 
+// The forced-capture look-ahead (先読み) on screen. While it is on and a
+// piece is selected, `targets` holds each target of that piece whose move
+// starts a chain worth showing; the chain of the target under the mouse is
+// numbered on the board. Hover (0, 0) means no chain is shown.
+struct ChainOnBoard {
+    int x = 0, y = 0;                        // the target that starts it
+    std::vector<std::pair<int, int>> steps;  // the target square of each ply, the player's first
+    Text result = Text::Count;               // the end of the game it reaches; Count: none
+};
+struct LookAheadDisplay {
+    bool on = false;                         // the option "先読み"
+    std::vector<ChainOnBoard> targets;       // of the current selection
+    int hoverX = 0, hoverY = 0;              // the target whose chain is on screen
+    std::vector<std::pair<int, int>> numbered;   // squares with numbers on screen
+    bool resultShown = false;                // the result text is on screen
+};
+
 // The computer's turn: snapshots taken before any trial and the search's result.
 struct ComputerState {
     Board before;                              // board before the move
@@ -203,6 +237,26 @@ struct ComputerState {
     MoveRecord chosen;                         // fromX..after of the chosen move
     bool chosenValid = false;
     int trials = 0;                            // trial positions scored this turn
+    // The game's seed: with the number of moves played it chooses among the
+    // moves the search finds nearly as good as the best (LEVEL4 and up). Set
+    // from the clock when a game against the computer starts; 0 until then.
+    std::uint64_t seed = 0;
+    bool bestOnly = false;                     // ヒント: the best move, no choice
+};
+
+// A search running away from the window's thread: the computer's reply or a
+// hint. While `active` the game must not change: clicks on the board are
+// ignored and the commands that change the game are disabled; drawing,
+// options and ending the program go on.
+struct ThinkingState {
+    bool active = false;
+    bool hint = false;        // the search is a hint's, not the computer's reply
+    bool searched = false;    // the reply's search has answered (its result is in `com`)
+    bool waited = false;      // the half second since the reply began has passed
+    int search = 0;           // numbers every search; an answer for another number is dropped
+    // Set from the window's thread to end the search early; read by the search core.
+    std::shared_ptr<std::atomic<bool>> stop;
+    MoveText previous;        // the upper side's last move, written again when no move is played
 };
 
 // Help the player took in the game now running, for the results: both are
@@ -230,22 +284,28 @@ public:
     RuleState rules;
     GameFlags flags;
     DisplayState display;
+    GameInfo gameInfo;
     Geometry geo;
     SoundState sounds;
     ComputerState com;
+    LookAheadDisplay lookahead;
+    ThinkingState thinking;
 
     // ---- Game state and start-up (game/startup.cpp) ----
     void Form_Load();
     void 初期設定();
     void 終了(const std::string& winner);
     void 終了処理();
-    void 待ち時間(double seconds);
     void Form_KeyPress(int key);
     void Form_Unload();
     void OWARI_Click();
     void OWARI();               // runs 終了処理 and ends the program
-    // Asked before Escape, "終わり" or closing ends the program: while a move
-    // made here was not saved, a Yes/No box; answers true when the program may end.
+    // Asked before a command leaves a game whose moves were not saved (quitting,
+    // a new game, "最初", loading a record): "保存していない対局があります" and
+    // the command's `question` in a Yes/No box titled `title`; answers true
+    // when the command may go on, at once when nothing is unsaved.
+    bool 破棄確認(Text question, Text title);
+    // 破棄確認 before Escape, "終わり" or closing ends the program.
     bool 終了確認();
 
     // ---- Sound module (game/sound_module.cpp) ----
@@ -307,6 +367,9 @@ public:
     void 勢力確定敵角(int k, int x, int y);
 
     // ---- Computer turn (computer/computer_turn.cpp) ----
+    // Starts the computer's turn: "思考中", the search on a copy of the game
+    // and the half second, both away from the window's thread. The move is
+    // played once both have ended (computer_turn.cpp), on the window's thread.
     void com_ban();
     // The search of com_ban without drawing, sound or wait: fills com.chosen,
     // com.chosenValid and com.bestScore and leaves the board as it was.
@@ -314,6 +377,28 @@ public:
     // LEVEL4 and LEVEL5: the move of the search core within the level's budget,
     // into com.chosen, com.chosenValid and com.bestScore (computer/search_levels.cpp).
     void comEngineSearch();
+    // A new game against the computer: its seed from the clock, so that two
+    // games differ (computer/search_levels.cpp).
+    void comSeedFromClock();
+
+    // ---- Searching away from the window's thread (computer/thinking.cpp) ----
+    // Starts a search (a hint's or the computer's reply): the game is frozen
+    // until endThinking. Answers the search's number.
+    int beginThinking(bool hint);
+    void endThinking();
+    // Ends a search in progress at once (the program ends): its answer is dropped.
+    void stopThinking();
+    // True while search number `search` is the one in progress.
+    bool thinkingOn(int search) const;
+    // The whole game state for a search on another thread: no port (a search
+    // neither draws nor asks), the stop flag shared.
+    std::unique_ptr<Form1> searchCopy() const;
+    // Runs comSearch on `copy` away from the window's thread; `then` gets the
+    // searched copy on the window's thread, unless the search was stopped or
+    // replaced meanwhile.
+    void searchAway(std::unique_ptr<Form1> copy, std::function<void(Form1&)> then);
+    // Runs `then` on the window's thread after `seconds`, without holding it.
+    void 待ち時間(double seconds, std::function<void()> then);
 
     // ---- Board evaluation (computer/evaluation.cpp) ----
     double 盤評価(int captured, int piece, int fx, int fy, int tx, int ty);
@@ -332,6 +417,7 @@ public:
     void LEVEL3_Click();
     void LEVEL4_Click();
     void LEVEL5_Click();
+    void LEVEL6_Click();
     void レベル_設定(int n);
     void LBEL_UP_Click();
     void LEBEL_DOWN_Click();
@@ -374,6 +460,8 @@ public:
     void 描画_棋譜見出し(const std::array<std::string, 3>& lines);   // a loaded record's header
     // Draws again the status texts a full redraw painted over.
     void 描画_状態表示(const ShownTexts& texts);
+    // "思考中" left of the board, over the upper side's last move.
+    void 描画_思考中();
     bool bold = false;   // the form font turns bold for good at the first labels
 
     // ---- Record files (records/record_commands.cpp) ----
@@ -411,11 +499,26 @@ public:
     void CANCEL_Click();
     void REVERSE_Click();
 
+    // ---- Forced-capture look-ahead (display/lookahead.cpp) ----
+    void SAKIYOMI_Click();
+    // The mouse over the window at (x, y) twips: shows the chain of the target under it.
+    void Form_MouseMove(double x, double y);
+    // The chains of the selected piece's targets; outlines the targets that start one.
+    void 先読み_調査();
+    // Numbers 1, 2, ... on the squares of `steps` (a square reached twice shows both).
+    void 描画_手順番号(const std::vector<std::pair<int, int>>& steps);
+    // Takes the numbers and the result off and shows the selection again.
+    void 先読み消去();
+    // "遊び方": the window of illustrated pages, through the window port.
+    void ASOBIKATA_Click();
+
     // ---- Settings and options (settings/*.cpp) ----
     void 読込_環境設定ファイル();
-    // Only the language of the settings file, for the boxes the first start-up
-    // may show before the whole file is read (the sound's); nothing is drawn.
-    void 読込_言語();
+    // The language, the level and the music of the settings file, read once at
+    // the first start-up and kept for the run: the language for the boxes the
+    // first start-up may show before the whole file is read (the sound's), the
+    // music before it starts; nothing is drawn.
+    void 読込_起動時の選択();
     void 書込_環境設定ファイル();
     void チェック設定(int code);
     void 倍率チェック設定(int percent);
@@ -466,6 +569,8 @@ public:
     // A game against the computer ended: counted by level and handicap grade.
     void 成績_記録(bool won);
     void SEISEKI_Click();
+    // ---- Lessons (lessons/lessons_menu.cpp) ----
+    void NYUMON_Click();   // "入門": the list of lessons
 };
 
 }  // namespace zelkora

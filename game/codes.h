@@ -25,6 +25,10 @@ constexpr int GOTE = 7;
 constexpr int MODE_NONE = -1;
 constexpr int MODE_MAN = 0;   // two humans
 constexpr int MODE_COM = 1;   // against the computer
+// A lesson of "入門": the player moves, the lesson answers (lessons/lesson_run.h);
+// the click handler hands the turn to nobody, 待った and ヒント work as
+// against the computer.
+constexpr int MODE_LESSON = 2;
 
 // Mouse buttons.
 constexpr int LEFT_BUTTON = 1;
@@ -73,6 +77,7 @@ constexpr int COLOUR_BLACK = 0;
 constexpr int COLOUR_GREEN = 2;        // window background, outlines, board grid
 constexpr int COLOUR_HINT = 11;        // outlines of a hint's source and target
 constexpr int COLOUR_SELECTED = 12;    // outline of a selected source; hand counts
+constexpr int COLOUR_LOOKAHEAD = 13;   // targets that start a chain of forced captures
 constexpr int COLOUR_YELLOW = 14;      // coordinate labels
 constexpr int COLOUR_WHITE = 15;       // texts, guidance highlight, capturable squares
 

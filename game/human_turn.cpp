@@ -12,6 +12,8 @@
 // hand cell is picked, a first click selects a source, a second click on an
 // own piece moves the selection, any other target is checked (refuseTarget),
 // then the move is played (playMove) and the turn handed over (handOver).
+// While the computer (or a hint) searches, clicks are ignored altogether: no
+// selection is made and no move waits for the reply.
 #include <cmath>
 
 #include "game/Form1.h"
@@ -191,41 +193,51 @@ void selectFromHand(Form1& f, int col, int row) {
     }
 }
 
-}  // namespace
-
-void Form1::Form_MouseDown(int button, int /*shift*/, double x, double y) {
+// One click, in the steps named above.
+void click(Form1& f, int button, double x, double y) {
     // The record panel closes at every click; so does a hint.
-    ヒント消去();
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    f.ヒント消去();
+    f.描画_可視(false, false, false);
+    f.描画_棋譜_IO(1);
     // Capture data of the side to move.
-    if (turn.sideToMove == turn.upperTag) 調査_取可桝(turn.upperTag);
-    if (turn.sideToMove == turn.lowerTag) 調査_取可桝(turn.lowerTag);
+    if (f.turn.sideToMove == f.turn.upperTag) f.調査_取可桝(f.turn.upperTag);
+    if (f.turn.sideToMove == f.turn.lowerTag) f.調査_取可桝(f.turn.lowerTag);
 
-    if (turn.sideToMove == NOBODY) {
-        answerWithoutGame(*this);
+    if (f.turn.sideToMove == NOBODY) {
+        answerWithoutGame(f);
         return;
     }
 
     // Pixels became twips in the window; twips become cells here.
-    const int col = cellIndex(x, geo.left, geo.cellWidth);
-    const int row = cellIndex(y, geo.top, geo.cellHeight);
+    const int col = cellIndex(x, f.geo.left, f.geo.cellWidth);
+    const int row = cellIndex(y, f.geo.top, f.geo.cellHeight);
     if (!onBoard(col, row)) {
-        selectFromHand(*this, col, row);
+        selectFromHand(f, col, row);
         return;
     }
-    if (sel.clickState == 0) {
-        selectSource(*this, col, row);
+    if (f.sel.clickState == 0) {
+        selectSource(f, col, row);
         return;
     }
-    sel.dstX = col;
-    sel.dstY = row;
-    if (ownedByMover(*this, board.at(col, row))) {
-        moveSelection(*this, col, row);
+    f.sel.dstX = col;
+    f.sel.dstY = row;
+    if (ownedByMover(f, f.board.at(col, row))) {
+        moveSelection(f, col, row);
         return;
     }
-    if (refuseTarget(*this, button, col, row)) return;
-    handOver(*this, playMove(*this, button, col, row));
+    if (refuseTarget(f, button, col, row)) return;
+    handOver(f, playMove(f, button, col, row));
+}
+
+}  // namespace
+
+// The look-ahead's numbers go before the click is handled; its marks come
+// back for the selection the click leaves.
+void Form1::Form_MouseDown(int button, int /*shift*/, double x, double y) {
+    if (thinking.active) return;
+    先読み消去();
+    click(*this, button, x, y);
+    if (!display.ended) 先読み_調査();
 }
 
 }  // namespace zelkora

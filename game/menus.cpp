@@ -2,12 +2,30 @@
 //
 // None of these handlers touches the board, the hands or the move list: a game
 // starts from whatever position is on the board. A game that ended before can
-// no longer be saved once the next one is chosen. Every mode starts with tag 6
-// (the first mover) to move; against the computer the human, who always plays
-// the lower side, holds tag 6 after "先手" and tag 7 after "後手".
+// no longer be saved once the next one is chosen, so while moves are unsaved
+// the player is asked first, and "No" leaves everything as it was. Every mode
+// starts with tag 6 (the first mover) to move; against the computer the human,
+// who always plays the lower side, holds tag 6 after "先手" and tag 7 after
+// "後手".
 #include "game/Form1.h"
 
 namespace zelkora {
+
+namespace {
+
+// Asks before unsaved moves are given up; on "Yes" the game that ended can no
+// longer be saved, and only moves still on the list remain to be saved. The
+// new game's start time is kept for the record's header, and the names typed
+// for the last game are no longer offered.
+bool newGameAccepted(Form1& f) {
+    if (!f.破棄確認(Text::NEW_GAME_QUESTION, Text::TITLE_GAME)) return false;
+    f.moves.finished = 0;
+    f.moves.unsaved = f.moves.unsaved && f.moves.count > 0;
+    f.gameInfo = GameInfo{f.io.clock->localDateTime(), {}, {}};
+    return true;
+}
+
+}  // namespace
 
 void Form1::TAIKYOKU_Click() {
     描画_可視(false, false, false);
@@ -18,9 +36,9 @@ void Form1::TAIKYOKU_Click() {
 void Form1::MATCH_MAN_Click() {}
 
 void Form1::START_Click() {
+    if (!newGameAccepted(*this)) return;
     途中削除();
     help = HelpUsed{};
-    moves.finished = 0;
     描画_棋譜読込み部分消去();
     描画_絵(display.background, -2, 0);
     描画_絵(display.background, -1, 0);
@@ -34,9 +52,11 @@ void Form1::START_Click() {
 }
 
 void Form1::SENTE_Click() {
+    if (!newGameAccepted(*this)) return;
     途中削除();
     help = HelpUsed{};
     moves.finished = 0;
+    comSeedFromClock();
     描画_棋譜読込み部分消去();
     描画_レベル(flags.level);
     io.dialogs->message(文言(Text::YOUR_TURN), " ", Buttons::Ok);
@@ -50,9 +70,11 @@ void Form1::SENTE_Click() {
 }
 
 void Form1::GOTE_Click() {
+    if (!newGameAccepted(*this)) return;
     途中削除();
     help = HelpUsed{};
     moves.finished = 0;
+    comSeedFromClock();
     描画_棋譜読込み部分消去();
     描画_レベル(flags.level);
     描画_将棋盤桝();

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -76,12 +77,11 @@ public:
     virtual void setListsVisible(bool drives, bool folders, bool files) = 0;
     virtual void setTextGroupVisible(bool visible) = 0;
     virtual void clearTexts() = 0;
+    virtual void setText(int field, const std::string& text) = 0;
     virtual std::string text(int field) const = 0;
     // The folder whose files the file list shows (no trailing separator).
     virtual std::string folder() const = 0;
     virtual void refreshFiles() = 0;
-    // Puts a text into a field (the names of a game taken up again).
-    virtual void setText(int field, const std::string& text) = 0;
 };
 
 // Check marks of menu items, by the item's upper-case name ("LEVEL3", "BGM", ...).
@@ -90,6 +90,8 @@ public:
     virtual ~Menu() = default;
     virtual void setChecked(const std::string& item, bool checked) = 0;
     virtual bool isChecked(const std::string& item) const = 0;
+    // A disabled item cannot be chosen (nor its submenu opened, nor its shortcut used).
+    virtual void setEnabled(const std::string& item, bool enabled) = 0;
 };
 
 // The functions of the program's sound library. Handles are 32-bit values;
@@ -117,6 +119,20 @@ public:
     virtual std::string localDateTime() { return {}; }
 };
 
+// Work that takes longer than a frame, and waits, without holding the window's
+// thread: the window keeps drawing and answering while they run. Answers come
+// back on the window's thread. The core decides whether an answer still
+// matters when it comes (a stopped search's answer is dropped there).
+class Worker {
+public:
+    virtual ~Worker() = default;
+    // Runs `job` on another thread, then `done` on the window's thread. The job
+    // must touch nothing the window's thread uses meanwhile (it gets copies).
+    virtual void run(std::function<void()> job, std::function<void()> done) = 0;
+    // Runs `done` on the window's thread once `seconds` have passed.
+    virtual void after(double seconds, std::function<void()> done) = 0;
+};
+
 // The main window itself.
 class Window {
 public:
@@ -134,6 +150,10 @@ public:
     // labels, the standard buttons of message boxes) turns to this language.
     virtual void setLanguage(Language language) = 0;
     virtual void quit() = 0;                                 // ends the program
+    // Shows the list of lessons ("入門"); a window without lessons ignores it.
+    virtual void openLessons() {}
+    // Opens the window of illustrated pages on how to play ("遊び方").
+    virtual void showHowToPlay() {}
 };
 
 enum class ReadResult { Ok, Unreadable, TooLarge };
@@ -150,8 +170,10 @@ public:
     virtual ReadResult readAll(const std::string& path, std::size_t limit,
                                std::vector<std::uint8_t>& bytes) const = 0;
     // Replaces the file's contents as one step: the old contents stay whole
-    // when the write fails. False on failure.
-    virtual bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
+    // when the write fails. False on failure. `limit` is the largest file of
+    // the format being written: an existing file larger than that is not one of
+    // the game's files and may be refused rather than read.
+    virtual bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes, std::size_t limit) = 0;
     // Removes the file; true when none stands there afterwards.
     virtual bool remove(const std::string& path) = 0;
     // Gives the file a new name in its folder or another; false on failure.
@@ -166,7 +188,7 @@ struct Places {
     std::string settingsFolder;   // holds "Zelkora.ini"
     std::string soundFolder;      // holds the four wave files
     std::string stateFolder;      // holds the unfinished game ("対局中.txt")
-    std::string dataFolder;       // holds the player's results ("成績.json")
+    std::string dataFolder;       // holds the player's results ("成績.json") and lessons' progress
 };
 
 // A file of `folder` by its name; in the current folder when `folder` is empty.
@@ -203,6 +225,9 @@ struct Ports {
     Clock* clock = nullptr;
     Window* window = nullptr;
     Files* files = nullptr;
+    // nullptr: jobs run at once on the caller's thread and waits end at once
+    // (the command-line tool and the benchmarks, which have no window to keep alive).
+    Worker* worker = nullptr;
     Places places;
     Results* results = nullptr;   // none: nothing is counted
 };

@@ -36,6 +36,18 @@ bool promotable(int code) {
            code == UE_KAKU || code == UE_SYA;
 }
 
+// Whether a piece on row y still has a row ahead to move to: an unpromoted pawn
+// or lance needs one, a knight two.
+bool canMoveAgain(int code, int y) {
+    switch (code) {
+    case UE_HU: case UE_KYOU: return y <= 8;
+    case UE_KEI: return y <= 7;
+    case SITA_HU: case SITA_KYOU: return y >= 2;
+    case SITA_KEI: return y >= 3;
+    default: return true;
+    }
+}
+
 bool parseBoard(const std::string& field, Board& board, std::string& error) {
     int y = 1, x = 1;
     bool promote = false;
@@ -147,6 +159,20 @@ bool withinOneSet(const Position& position, std::string& error) {
     for (int k = 1; k <= 7; ++k)
         if (pieces[k] > SET_PIECES[k]) { error = tooMany(k); return false; }
     if (kings > SET_KINGS) { error = "more kings than a set holds (2)"; return false; }
+    return true;
+}
+
+bool everyPieceCanMove(const Position& position, std::string& error) {
+    for (int x = 1; x <= BOARD_SIZE; ++x)
+        for (int y = 1; y <= BOARD_SIZE; ++y) {
+            const int code = position.board.at(x, y);
+            if (canMoveAgain(code, y)) continue;
+            static const char letters[4] = {0, 'p', 'l', 'n'};
+            const char letter = letters[handKind(code)];
+            error = std::string("piece '") + static_cast<char>(code < 0 ? std::toupper(letter) : letter) +
+                    "' on column " + std::to_string(x) + ", row " + std::to_string(y) + " can never move";
+            return false;
+        }
     return true;
 }
 

@@ -29,6 +29,13 @@ bool parseSfen(const std::string& line, Position& position, std::string& error);
 // hand counts of a kind within one set, so test positions may add pieces.
 bool withinOneSet(const Position& position, std::string& error);
 
+// Whether every piece on the board can still move: no pawn or lance on its last
+// row, no knight on its last two rows (no move of the game leaves one there, and
+// the search core counts on it); names the first such square in scan order in
+// `error`. Like withinOneSet, a check of its own, so tests of the window's
+// procedures may still set such positions up.
+bool everyPieceCanMove(const Position& position, std::string& error);
+
 // Writes board, side ('b' or 'w'), hands (R B G S N L P, lower side first, a
 // count only above 1, '-' when both are empty) and the move number.
 std::string formatSfen(const Board& board, const Hands& hands, bool lowerToMove, int moveNumber);

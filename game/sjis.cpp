@@ -9,9 +9,10 @@ namespace zelkora {
 namespace {
 
 // Converts with iconv; on an invalid or unconvertible sequence emits
-// `replacement` and skips `skip` input bytes (one character of the source).
+// `replacement` and skips `skip` input bytes (one character of the source),
+// counting the replacements in `replaced`.
 std::string convert(const char* to, const char* from, const std::string& input, const std::string& replacement,
-                    bool utf8Source) {
+                    bool utf8Source, int* replaced = nullptr) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) return input;
     std::string out;
@@ -28,6 +29,7 @@ std::string convert(const char* to, const char* from, const std::string& input, 
         if (errno == E2BIG) continue;
         // EILSEQ or EINVAL: replace one source character and go on.
         out += replacement;
+        if (replaced) ++*replaced;
         size_t skip = 1;
         if (utf8Source) {
             unsigned char c = static_cast<unsigned char>(*in);
@@ -53,6 +55,12 @@ std::string convert(const char* to, const char* from, const std::string& input, 
 }  // namespace
 
 std::string toShiftJis(const std::string& utf8) { return convert("CP932", "UTF-8", utf8, "?", true); }
+
+bool fitsShiftJis(const std::string& utf8) {
+    int replaced = 0;
+    convert("CP932", "UTF-8", utf8, "?", true, &replaced);
+    return replaced == 0;
+}
 
 std::string fromShiftJis(const std::string& sjis) { return convert("UTF-8", "CP932", sjis, "\xEF\xBF\xBD", false); }
 

@@ -1,4 +1,7 @@
 // Start-up, a new game, the end-of-game dialogue and shutdown.
+#include <string>
+
+#include "computer/engine_bridge.h"
 #include "game/Form1.h"
 #include "game/sound_table.h"
 
@@ -27,36 +30,35 @@ void Form1::Form_Load() {
     //    second device is opened and no buffer leaks.
     if (!sounds.opened) {
         sounds.opened = true;
-        読込_言語();
+        読込_起動時の選択();
         InitSound(io.window ? io.window->handle() : 0);
         for (const SoundEntry& s : SOUNDS) sounds.*s.handle = LoadSound(s.file, s.flags);
     }
     for (const SoundEntry& s : SOUNDS)
-        if (s.looping) io.sound->dsPlayLooping(sounds.*s.handle);
+        if (s.looping && flags.music) io.sound->dsPlayLooping(sounds.*s.handle);
 
     // 2. Flags and counters.
     flags.recordMode = 0;
     flags.guidance = 0;
+    lookahead = LookAheadDisplay{};
     flags.reversed = 0;
     flags.handicapFlag = 0;
     flags.handicapGrade = 0;
-    flags.level = 3;
     moves.moveNumber = 0;
     sel.clickState = 0;
     moves.count = 0;
     moves.replay = 0;
     moves.finished = 0;
     moves.unsaved = false;
+    gameInfo = GameInfo{io.clock ? io.clock->localDateTime() : std::string(), {}, {}};
 
-    // 3. Menu check marks. The level marks are all reset because the level
-    //    itself returns to 3.
+    // 3. Menu check marks. The level and the music are the player's choices,
+    //    kept for the run (and in the settings file), so they survive "最初"
+    //    and loading a record.
     io.menu->setChecked("SIDOU", false);
-    io.menu->setChecked("LEVEL1", false);
-    io.menu->setChecked("LEVEL2", false);
-    io.menu->setChecked("LEVEL4", false);
-    io.menu->setChecked("LEVEL5", false);
-    io.menu->setChecked("LEVEL3", true);
-    io.menu->setChecked("BGM", true);
+    io.menu->setChecked("SAKIYOMI", false);
+    for (int n = 1; n <= TOP_LEVEL; ++n) io.menu->setChecked("LEVEL" + std::to_string(n), n == flags.level);
+    io.menu->setChecked("BGM", flags.music);
 
     // 4. Colours: the guidance highlight starts as the grid colour.
     display.highlightColour = COLOUR_GREEN;
@@ -140,23 +142,22 @@ void Form1::終了処理() {
     sounds.opened = false;
 }
 
-void Form1::待ち時間(double seconds) {
-    const double start = io.clock->seconds();
-    while (io.clock->seconds() - start < seconds) {
-    }
-}
-
 void Form1::OWARI() {
     if (display.ended) return;
+    // A search still running is not waited for: its answer would come too late.
+    stopThinking();
     終了処理();
     display.ended = true;
     if (io.window) io.window->quit();
 }
 
-bool Form1::終了確認() {
+bool Form1::破棄確認(Text question, Text title) {
     if (!moves.unsaved) return true;
-    return io.dialogs->message(文言(Text::QUIT_QUESTION), 文言(Text::TITLE_QUIT), Buttons::YesNo) == Answer::Yes;
+    return io.dialogs->message(文言(Text::UNSAVED_GAME) + "\r" + 文言(question), 文言(title), Buttons::YesNo) ==
+           Answer::Yes;
 }
+
+bool Form1::終了確認() { return 破棄確認(Text::QUIT_QUESTION, Text::TITLE_QUIT); }
 
 void Form1::Form_KeyPress(int key) {
     if (key == 27 && 終了確認()) OWARI();

@@ -3,16 +3,19 @@
 //
 // The panel's folder and file-name field choose the file: a name ending in
 // ".kifu" is written in UTF-8, one ending in ".kif" in Shift_JIS, and any other
-// name gets ".kif" added. A played game is written up to the move on the board
+// name gets ".kif" added. Names Shift_JIS cannot hold are written only when the
+// player agrees, since a ".kifu" file would keep them. A played game is written up to the move on the board
 // (moves taken back are not part of it); a loaded record is written whole,
 // however far it has been stepped. The names follow the rule of "書込": the
 // lower side's player is the first player's field when the lower side moved
-// first, else the second player's.
+// first, else the second player's. The header's 開始日時 is the game's start
+// and its 表題 the game name typed in the panel.
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "game/Form1.h"
+#include "game/sjis.h"
 #include "records/kif_format.h"
 #include "records/panel_save.h"
 
@@ -20,7 +23,12 @@ namespace zelkora {
 
 namespace {
 
-constexpr int FIELD_FILE = 1, FIELD_FIRST = 3, FIELD_SECOND = 4;
+constexpr int FIELD_FILE = 1, FIELD_GAME = 2, FIELD_FIRST = 3, FIELD_SECOND = 4;
+
+// Far above any KIF written here (the panel's fields hold at most 32,767
+// characters each, the moves a few dozen bytes each): a larger file already
+// under the chosen name is not one of the game's records.
+constexpr std::size_t KIF_MAX_BYTES = 1 << 20;
 
 bool endsWith(const std::string& text, const std::string& tail) {
     if (text.size() < tail.size()) return false;
@@ -54,8 +62,11 @@ void Form1::書込_KIFファイル() {
     }
 
     KifGame game;
-    game.started = io.clock->localDateTime();
+    game.started = gameInfo.started;
+    game.title = io.panel->text(FIELD_GAME);
     const std::string first = io.panel->text(FIELD_FIRST), second = io.panel->text(FIELD_SECOND);
+    gameInfo.firstName = first;
+    gameInfo.secondName = second;
     const bool lowerMovedFirst = turn.lowerTag == SENTE;
     game.lowerName = lowerMovedFirst ? first : second;
     game.upperName = lowerMovedFirst ? second : first;
@@ -64,7 +75,9 @@ void Form1::書込_KIFファイル() {
     game.upperMated = turn.gameMode != MODE_MAN && upperMatedAfter(game.moves);
 
     if (!endsWith(fileName, ".kif") && !endsWith(fileName, ".kifu")) fileName += ".kif";
-    if (!writePanelFile(*this, fileName, encodeKif(game, kifEncodingOf(fileName)))) return;
+    const KifEncoding encoding = kifEncodingOf(fileName);
+    const bool loses = encoding == KifEncoding::ShiftJis && !fitsShiftJis(formatKif(game));
+    if (!writePanelFile(*this, {fileName, encodeKif(game, encoding), KIF_MAX_BYTES, loses})) return;
     display.kifPanel = false;
     io.dialogs->message(文言(Text::KIF_WRITTEN), "  ");
 }

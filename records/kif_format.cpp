@@ -148,6 +148,7 @@ std::string kifMoveText(const MoveRecord& m, const MoveRecord* previous) {
 std::string formatKif(const KifGame& game) {
     std::string text;
     if (!game.started.empty()) text += "開始日時：" + oneLine(game.started) + kLineEnd;
+    if (!game.title.empty()) text += "表題：" + oneLine(game.title) + kLineEnd;
     text += std::string("手合割：平手") + kLineEnd;
     if (!game.moves.empty() && isUpper(game.moves.front().after))
         text += diagram(initialPosition()) + "後手番" + kLineEnd;

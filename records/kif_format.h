@@ -31,6 +31,7 @@ namespace zelkora {
 
 struct KifGame {
     std::string started;             // 開始日時 "YYYY/MM/DD HH:MM:SS"; empty: no such line
+    std::string title;               // 表題, the game's name; empty: no such line
     std::string lowerName;           // written as 先手
     std::string upperName;           // written as 後手
     std::vector<MoveRecord> moves;   // from the initial position, in order

@@ -137,6 +137,7 @@ void Form1::REPLAY_Click() {
 }
 
 void Form1::CANCEL_Click() {
+    if (!破棄確認(Text::START_OVER_QUESTION, Text::TITLE_START_OVER)) return;
     Form_Load();
     playSound(sounds.placed);
     turn.sideToMove = NOBODY;

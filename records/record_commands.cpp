@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/Form1.h"
+#include "game/sjis.h"
 #include "records/panel_save.h"
 #include "records/record_format.h"
 
@@ -46,6 +47,9 @@ void Form1::KIFU_WRITE_Click() {
     } else {
         描画_可視(true, true, false);
         描画_棋譜_IO(0);
+        // The names typed at this game's last save are offered again.
+        io.panel->setText(FIELD_FIRST, gameInfo.firstName);
+        io.panel->setText(FIELD_SECOND, gameInfo.secondName);
     }
 }
 
@@ -68,13 +72,16 @@ void Form1::Command1_Click() {
 
     // Line 2 names the upper side's player, line 3 the lower side's.
     const std::string first = io.panel->text(FIELD_FIRST), second = io.panel->text(FIELD_SECOND);
+    gameInfo.firstName = first;
+    gameInfo.secondName = second;
     const bool lowerMovedFirst = turn.lowerTag == SENTE;
     const std::string& upperName = lowerMovedFirst ? second : first;
     const std::string& lowerName = lowerMovedFirst ? first : second;
     const std::vector<std::uint8_t> bytes =
         writeRecord(io.panel->text(FIELD_GAME), upperName, lowerName, moves, toSave);
 
-    if (!writePanelFile(*this, fileName + EXTENSION, bytes)) return;
+    const bool loses = !fitsShiftJis(io.panel->text(FIELD_GAME) + first + second);
+    if (!writePanelFile(*this, {fileName + EXTENSION, bytes, RECORD_MAX_BYTES, loses})) return;
     moves.unsaved = false;
     io.dialogs->message(文言(Text::RECORD_WRITTEN), "  ");
 }
@@ -97,6 +104,7 @@ void Form1::File1_Click(const std::string& fileName) {
         io.dialogs->message(文言(Text::NOT_A_RECORD), 文言(Text::TITLE_RECORD_READ));
         return;
     }
+    if (!破棄確認(Text::OPEN_RECORD_QUESTION, Text::TITLE_RECORD_READ)) return;
 
     描画_可視(false, false, false);
     Form_Load();

@@ -29,8 +29,8 @@ bool isBoardSquare(int x, int y) { return x >= 1 && x <= BOARD_SIZE && y >= 1 &&
 int Form1::待った手数() {
     const int n = moves.count;
     if (turn.gameMode == MODE_MAN) return n >= 1 ? 1 : 0;
-    if (turn.gameMode != MODE_COM) return 0;
-    // The human always plays the lower side against the computer.
+    if (turn.gameMode != MODE_COM && turn.gameMode != MODE_LESSON) return 0;
+    // The human always plays the lower side against the computer and in lessons.
     int i = n;
     while (i >= 1 && isUpper(moves.entry[i].after)) --i;
     return i >= 1 ? n - i + 1 : 0;

@@ -85,7 +85,7 @@ void Form1::途中保存() {
         途中削除();
         return;
     }
-    io.files->writeAll(resumePath(*this), writeResume(stateOf(*this)));
+    io.files->writeAll(resumePath(*this), writeResume(stateOf(*this)), RESUME_MAX_BYTES);
 }
 
 void Form1::途中削除() {

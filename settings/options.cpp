@@ -64,11 +64,13 @@ void Form1::VER_Click() {
 void Form1::BGM_Click() {
     const bool on = !io.menu->isChecked("BGM");
     io.menu->setChecked("BGM", on);
+    flags.music = on;
     for (const SoundEntry& s : SOUNDS) {
         if (!s.looping) continue;
         if (on) io.sound->dsPlayLooping(sounds.*s.handle);
         else io.sound->dsStop(sounds.*s.handle);
     }
+    書込_環境設定ファイル();
 }
 
 }  // namespace zelkora

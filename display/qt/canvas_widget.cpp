@@ -18,6 +18,7 @@ CanvasWidget::CanvasWidget(double widthTwips, double heightTwips, TwipsScale sca
     : QWidget(parent), canvas_(widthTwips, heightTwips, scale), enlargement_(scale.zoom()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(referenceSize());
     resize(naturalSize());
@@ -95,6 +96,15 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
     }
     const QPointF p = event->position();
     onMouseDown(button, scale().logicalXToTwips(p.x()), scale().logicalYToTwips(p.y()));
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (!onMouseMove) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    const QPointF p = event->position();
+    onMouseMove(scale().logicalXToTwips(p.x()), scale().logicalYToTwips(p.y()));
 }
 
 // A key a child control (a field of the record panel) leaves unused comes here

@@ -12,7 +12,8 @@
 //
 // Mouse presses become (button, x, y) with button 1 for the left and 2 for the
 // right button and the position in twips of the device pixel under the
-// pointer; other buttons are ignored. The Escape key is passed on while the canvas
+// pointer; other buttons are ignored. The pointer's moves over the widget,
+// with or without a button held, become (x, y) in twips the same way. The Escape key is passed on while the canvas
 // itself has the focus; other keys are not used by the game.
 #pragma once
 
@@ -40,11 +41,14 @@ public:
     // The size of the client area at the enlargement, in logical pixels.
     QSize naturalSize() const;
     QSize sizeHint() const override { return naturalSize(); }
+    // The client area at 100% in logical pixels.
+    QSize referenceSize() const;
 
     // Fits the client area into the widget at the screen's current ratio.
     void updateScale();
 
     std::function<void(int button, double x, double y)> onMouseDown;
+    std::function<void(double x, double y)> onMouseMove;
     std::function<void()> onEscape;
     // Told after the scale changed (size, enlargement or screen).
     std::function<void(const TwipsScale&)> onScaleChanged;
@@ -54,12 +58,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // The client area at 100% in logical pixels.
-    QSize referenceSize() const;
-
     RetainedCanvas canvas_;
     double enlargement_ = 1;
 };

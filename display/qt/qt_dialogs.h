@@ -4,6 +4,8 @@
 // for line breaks become line breaks. One OK button, or Yes and No (Yes is the
 // default, Escape answers No); the warning icon only when asked for. The box's
 // text and buttons are enlarged with the window (`zoom` tells by how much).
+// A box is never narrower than its title needs in the window manager's title
+// bar, so a short message does not cut its title off.
 #pragma once
 
 #include <functional>
@@ -14,6 +16,7 @@
 
 #include "game/ports.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace zelkora {
@@ -26,8 +29,15 @@ public:
 
     // The text as the box shows it.
     static QString displayText(const std::string& text);
+    // Title, text, icon, buttons and font of a box as message() shows it.
+    static void prepare(QMessageBox& box, const std::string& text, const std::string& title, Buttons buttons,
+                        Icon icon, double zoom);
     // A font enlarged by `zoom`.
     static QFont enlarged(QFont font, double zoom);
+    // Makes the box at least as wide as its title and the title bar's
+    // buttons and window icon need.
+    static void widenForTitle(QMessageBox& box);
+    static constexpr int TITLE_BAR_BUTTONS = 160;   // logical pixels
 
 private:
     QWidget* parent_;

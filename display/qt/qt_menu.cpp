@@ -24,4 +24,8 @@ bool QtMenu::isChecked(const std::string& item) const {
     return a && a->isChecked();
 }
 
+void QtMenu::setEnabled(const std::string& item, bool enabled) {
+    if (QAction* a = action(item)) a->setEnabled(enabled);
+}
+
 }  // namespace zelkora

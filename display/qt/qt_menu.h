@@ -3,7 +3,8 @@
 // The window registers each QAction under its name. Setting a mark makes the
 // item checkable; Qt's own toggling on a click is undone by the window before
 // the item's handler runs, so the marks are exactly what the game sets.
-// Unknown names are ignored and read as unchecked.
+// Unknown names are ignored and read as unchecked. A menu's own action stands
+// for the menu: disabling it disables the whole submenu.
 #pragma once
 
 #include <map>
@@ -22,6 +23,7 @@ public:
 
     void setChecked(const std::string& item, bool checked) override;
     bool isChecked(const std::string& item) const override;
+    void setEnabled(const std::string& item, bool enabled) override;
 
 private:
     std::map<std::string, QAction*> actions_;

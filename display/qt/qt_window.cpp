@@ -6,8 +6,10 @@
 
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include "display/qt/canvas_widget.h"
+#include "display/qt/window_fit.h"
 
 namespace zelkora {
 
@@ -16,17 +18,20 @@ QtWindow::QtWindow(QWidget& window, CanvasWidget& canvas, std::function<void()> 
 
 std::int32_t QtWindow::handle() const { return static_cast<std::int32_t>(window_.winId()); }
 
-// Centred on the available area; on a screen smaller than the window its
-// top-left corner stays on the screen, with the menu bar.
+// The window with its frame centred on the available area; on a screen
+// smaller than the window its top-left corner stays on the screen, with the
+// menu bar. Before the window is shown Qt does not know the frame, and the
+// position given is the client's.
 void QtWindow::place(double width, double height) {
     canvas_.setSizeTwips(width, height);
-    window_.adjustSize();
+    fit();
     const QScreen* screen = window_.screen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    const QSize size = window_.size();
-    const int left = area.left() + std::max(0, (area.width() - size.width()) / 2);
-    const int top = area.top() + std::max(0, (area.height() - size.height()) / 2);
+    const QMargins frame = frameMargins();
+    const QSize size = window_.size().grownBy(frame);
+    const int left = area.left() + frame.left() + std::max(0, (area.width() - size.width()) / 2);
+    const int top = area.top() + frame.top() + std::max(0, (area.height() - size.height()) / 2);
     window_.move(left, top);
 }
 
@@ -35,13 +40,64 @@ void QtWindow::setEnlargement(int percent) {
     if (zoom <= 0 || zoom == canvas_.enlargement()) return;
     canvas_.setEnlargement(zoom);
     if (window_.isMaximized() || window_.isFullScreen()) window_.showNormal();
-    window_.resize(window_.sizeHint());
+    fit();
+}
+
+void QtWindow::frameChanged() {
+    const QMargins frame = frameMargins();
+    if (frame == fittedFrame_ || window_.size() != fittedSize_) return;
+    if (window_.isMaximized() || window_.isFullScreen()) return;
+    fit();
+    // The frame the window manager added may have pushed the window's lower
+    // edge past the screen; the frame's top-left corner stays where it is.
+    const QScreen* screen = window_.screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QRect outer = window_.frameGeometry();
+    const int top = std::max(area.top(), std::min(outer.top(), area.bottom() + 1 - outer.height()));
+    const int left = std::max(area.left(), std::min(outer.left(), area.right() + 1 - outer.width()));
+    if (top != outer.top() || left != outer.left()) window_.move(left, top);
+}
+
+// The window's size: the menu bar and the client area at the enlargement, or
+// the largest client area of its proportions that fits the screen.
+void QtWindow::fit() {
+    const QSize bars = window_.sizeHint() - canvas_.sizeHint();
+    QSize client = canvas_.naturalSize();
+    if (const QScreen* screen = window_.screen()) {
+        const QSize room = screen->availableGeometry().size().shrunkBy(frameMargins()) - bars;
+        client = fittedClientSize(canvas_.referenceSize(), canvas_.enlargement(), room);
+    }
+    fittedFrame_ = frameMargins();
+    fittedSize_ = client + bars;
+    // Not adjustSize(): it would keep a window that was never shown within two
+    // thirds of the screen.
+    window_.resize(fittedSize_);
+}
+
+// The window manager's frame once Qt knows it; before the window is shown, the
+// frame most window managers draw.
+QMargins QtWindow::frameMargins() const {
+    const QWindow* handle = window_.windowHandle();
+    if (handle && window_.isVisible()) {
+        const QMargins frame = handle->frameMargins();
+        if (!frame.isNull()) return frame;
+    }
+    return ASSUMED_FRAME;
 }
 
 void QtWindow::setBackgroundColour(int colour) { canvas_.canvas().fill(colour); }
 
 void QtWindow::setLanguage(Language language) {
     if (onLanguage) onLanguage(language);
+}
+
+void QtWindow::openLessons() {
+    if (onLessons) onLessons();
+}
+
+void QtWindow::showHowToPlay() {
+    if (onHowToPlay) onHowToPlay();
 }
 
 void QtWindow::quit() {

@@ -5,15 +5,23 @@
 // puts the window in the middle of the screen's available area. The window
 // manager adds its frame (title bar, buttons) around the client area only
 // after the window is shown, and Qt does not always learn that frame's size,
-// so the place is chosen without it: centred, the frame has room on every side
-// of any screen larger than the window. The background colour paints the whole
-// canvas. A new enlargement gives the window the natural size of its client
-// area at that enlargement (a maximised window returns to normal first).
+// so until the window is shown a usual frame is assumed (window_fit.h). The
+// window takes the natural size of its client area at the enlargement (a
+// maximised window returns to normal first), unless that is larger than the
+// screen's available area with the frame and the menu bar: then the largest
+// size of the board's proportions that fits; the enlargement chosen stays the
+// game's. Never Qt's own first size, which keeps a new window within two
+// thirds of the screen. Once the window manager's real frame is known, a window
+// that still has the size it was given is fitted again to that frame and kept
+// on the screen. The background colour paints the whole canvas.
 // Ending the program is left to the owner (a callback), which closes the
 // window and leaves the event loop.
 #pragma once
 
 #include <functional>
+
+#include <QMargins>
+#include <QSize>
 
 #include "game/ports.h"
 
@@ -33,14 +41,29 @@ public:
     void setEnlargement(int percent) override;
     void setLanguage(Language language) override;
     void quit() override;
+    void openLessons() override;
+    void showHowToPlay() override;
+
+    // The owner calls this when the window moved or its frame may have
+    // changed (the window manager framed it).
+    void frameChanged();
 
     // Told when the game chooses a language; the owner turns its texts.
     std::function<void(Language)> onLanguage;
+    // Told when the game asks for the list of lessons.
+    std::function<void()> onLessons;
+    // Told when the game asks for the pages on how to play; the owner opens them.
+    std::function<void()> onHowToPlay;
 
 private:
+    void fit();
+    QMargins frameMargins() const;
+
     QWidget& window_;
     CanvasWidget& canvas_;
     std::function<void()> quit_;
+    QMargins fittedFrame_;   // the frame and the size of the last fit
+    QSize fittedSize_;
 };
 
 }  // namespace zelkora

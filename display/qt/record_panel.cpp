@@ -4,19 +4,24 @@
 // the lists start at the working folder. The folder list shows the chosen
 // folder's ancestors and its subfolders (a double click or Enter opens one);
 // the file list shows the chosen folder's "*.棋譜" files, and a click on one
-// loads it. Texts cross to the core as UTF-8. Every control is placed at its
-// twips position through the window's scale, again whenever the scale changes.
+// loads it. Typed texts cross to the core as UTF-8; folder and file names
+// cross as the bytes they have on disk (a name that is not valid UTF-8 is only
+// decoded to be shown), so a save lands in the folder the player chose. Every
+// control is placed at its twips position through the window's scale, again
+// whenever the scale changes.
 #include "display/qt/record_panel.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QWidget>
@@ -24,6 +29,7 @@
 #include <vector>
 
 #include "display/qt/window_texts.h"
+#include "platform/folder_listing.h"
 
 namespace zelkora {
 
@@ -54,13 +60,34 @@ constexpr FieldRow FIELDS[4] = {
     {Text::PANEL_SECOND_PLAYER, 2880},  // Text4: second player
 };
 
-const QString FILTER = QStringLiteral("*.棋譜");
-constexpr int PATH_ROLE = Qt::UserRole;
+const std::string RECORD_ENDING = "\xE6\xA3\x8B\xE8\xAD\x9C";   // the record files' ".棋譜", UTF-8
+constexpr int PATH_ROLE = Qt::UserRole;   // the entry's path (or file name) as bytes
+
+QString shown(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
+std::string bytesOf(const QListWidgetItem* item) { return item->data(PATH_ROLE).toByteArray().toStdString(); }
 
 // A drive is ready when its folder exists and the file system behind it answers.
-bool driveReady(const QString& path) {
-    const QStorageInfo storage(path);
-    return QFileInfo(path).isDir() && storage.isValid() && storage.isReady();
+bool driveReady(const std::string& path) {
+    const QStorageInfo storage(shown(path));
+    return isFolder(path) && storage.isValid() && storage.isReady();
+}
+
+// A folder named through Qt: its bytes, except that the working folder, whose
+// name Qt may have changed, is taken as the system gives it.
+std::string folderBytes(const QString& folder) {
+    const std::string working = workingFolderPath();
+    const std::string bytes = QFile::encodeName(folder).toStdString();
+    return !isFolder(bytes) && shown(working) == QDir::cleanPath(folder) ? working : bytes;
+}
+
+// The labels lie on the canvas, whose background may be dark (green, space)
+// or light (tatami): white letters on a dark veil read on every one.
+void readableOnAnyBackground(QLabel& label) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Window, QColor(0, 0, 0, 224));
+    label.setPalette(palette);
+    label.setAutoFillBackground(true);
 }
 
 }  // namespace
@@ -76,7 +103,7 @@ struct RecordPanelWidgets::Impl {
     QLabel* labels[4] = {};
     QLineEdit* texts[4] = {};
     QPushButton* command1 = nullptr;
-    QString folder;
+    std::string folder;   // bytes, clean and absolute
     int driveIndex = 0;
 
     Impl(Dialogs& d, const TwipsScale& s) : dialogs(d), scale(s) {}
@@ -117,35 +144,31 @@ struct RecordPanelWidgets::Impl {
     // indented by its depth.
     void fillFolders() {
         dir1->clear();
-        QStringList chain;
-        for (QDir up(folder);;) {
-            chain.prepend(up.absolutePath());
-            if (!up.cdUp()) break;
-        }
         int depth = 0;
-        for (const QString& path : chain) {
-            const QString name = depth == 0 ? path : QDir(path).dirName();
-            auto* item = new QListWidgetItem(QString(depth * 2, ' ') + name, dir1);
-            item->setData(PATH_ROLE, path);
+        for (const std::string& path : folderChain(folder)) {
+            const std::string name = depth == 0 ? path : path.substr(path.rfind('/') + 1);
+            auto* item = new QListWidgetItem(QString(depth * 2, ' ') + shown(name), dir1);
+            item->setData(PATH_ROLE, QByteArray::fromStdString(path));
             if (path == folder) dir1->setCurrentItem(item);
             ++depth;
         }
-        const QDir here(folder);
-        for (const QString& sub : here.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
-            auto* item = new QListWidgetItem(QString(depth * 2, ' ') + sub, dir1);
-            item->setData(PATH_ROLE, here.absoluteFilePath(sub));
+        const std::string base = folder == "/" ? "" : folder;
+        for (const std::string& sub : listFolder(folder, RECORD_ENDING).folders) {
+            auto* item = new QListWidgetItem(QString(depth * 2, ' ') + shown(sub), dir1);
+            item->setData(PATH_ROLE, QByteArray::fromStdString(base + "/" + sub));
         }
     }
 
     // File1: the record files of the chosen folder.
     void fillFiles() {
         file1->clear();
-        file1->addItems(QDir(folder).entryList({FILTER}, QDir::Files, QDir::Name));
+        for (const std::string& name : listFolder(folder, RECORD_ENDING).files)
+            (new QListWidgetItem(shown(name), file1))->setData(PATH_ROLE, QByteArray::fromStdString(name));
     }
 
     // Dir1_Change: the file list follows the chosen folder.
-    void changeFolder(const QString& path) {
-        folder = QDir::cleanPath(QDir(path).absolutePath());
+    void changeFolder(const std::string& path) {
+        folder = cleanFolderPath(path);
         fillFolders();
         fillFiles();
     }
@@ -153,7 +176,7 @@ struct RecordPanelWidgets::Impl {
     // Drive1_Change: the folder list moves to the chosen drive; a drive that
     // is not ready is refused and the previous one stays chosen.
     void changeDrive(int index) {
-        const QString path = drive1->itemData(index, PATH_ROLE).toString();
+        const std::string path = drive1->itemData(index, PATH_ROLE).toByteArray().toStdString();
         if (!driveReady(path)) {
             dialogs.message(windowText(Text::DEVICE_NOT_READY).toStdString(),
                             windowText(Text::TITLE_ERROR).toStdString());
@@ -168,11 +191,12 @@ struct RecordPanelWidgets::Impl {
     // The drive that holds the chosen folder: the longest drive path above it.
     void selectDriveOfFolder() {
         int best = 0;
-        qsizetype bestLength = -1;
+        std::size_t bestLength = 0;
         for (int i = 0; i < drive1->count(); ++i) {
-            const QString root = drive1->itemData(i, PATH_ROLE).toString();
-            const bool holds = folder == root || folder.startsWith(root.endsWith('/') ? root : root + '/');
-            if (holds && root.size() > bestLength) {
+            const std::string root = drive1->itemData(i, PATH_ROLE).toByteArray().toStdString();
+            const std::string prefix = !root.empty() && root.back() == '/' ? root : root + '/';
+            const bool holds = folder == root || folder.compare(0, prefix.size(), prefix) == 0;
+            if (holds && (bestLength == 0 || root.size() > bestLength)) {
                 best = i;
                 bestLength = root.size();
             }
@@ -189,11 +213,11 @@ struct RecordPanelWidgets::Impl {
     }
 
     void fillDrives() {
-        const QString home = QDir::homePath();
-        drive1->addItem(home, home);
+        const QByteArray home = QFile::encodeName(QDir::homePath());
+        drive1->addItem(QDir::homePath(), home);
         for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-            const QString root = volume.rootPath();
-            if (drive1->findData(root, PATH_ROLE) < 0) drive1->addItem(root, root);
+            const QByteArray root = QFile::encodeName(volume.rootPath());
+            if (drive1->findData(root, PATH_ROLE) < 0) drive1->addItem(volume.rootPath(), root);
         }
     }
 };
@@ -211,6 +235,7 @@ RecordPanelWidgets::RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, const 
     for (int i = 0; i < 4; ++i) {
         const std::string n = std::to_string(i + 1);
         d->labels[i] = new QLabel(windowText(FIELDS[i].label), parent);
+        readableOnAnyBackground(*d->labels[i]);
         d->place(d->labels[i], {LABEL_LEFT, FIELDS[i].top, LABEL_WIDTH, LABEL_HEIGHT}, ("Label" + n).c_str());
         d->texts[i] = new QLineEdit(parent);
         d->place(d->texts[i], {FIELD_LEFT, FIELDS[i].top, FIELD_WIDTH, FIELD_HEIGHT}, ("Text" + n).c_str());
@@ -221,7 +246,7 @@ RecordPanelWidgets::RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, const 
 
     // The lists start at the program's working folder, like the game's files.
     d->fillDrives();
-    d->changeFolder(QDir::currentPath());
+    d->changeFolder(workingFolderPath());
     d->selectDriveOfFolder();
 
     QObject::connect(d->drive1, &QComboBox::currentIndexChanged, this, [this](int index) { d->changeDrive(index); });
@@ -229,10 +254,10 @@ RecordPanelWidgets::RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, const 
     // has finished handling the activation of the item it would delete.
     QObject::connect(d->dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         QMetaObject::invokeMethod(
-            this, [this, path = item->data(PATH_ROLE).toString()] { d->changeFolder(path); }, Qt::QueuedConnection);
+            this, [this, path = bytesOf(item)] { d->changeFolder(path); }, Qt::QueuedConnection);
     });
     QObject::connect(d->file1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (onFileChosen) onFileChosen(item->text().toStdString());
+        if (onFileChosen) onFileChosen(bytesOf(item));
     });
     QObject::connect(d->command1, &QPushButton::clicked, this, [this] {
         if (onReturn) onReturn();
@@ -275,7 +300,8 @@ void RecordPanelWidgets::clearTexts() {
 }
 
 void RecordPanelWidgets::setText(int field, const std::string& text) {
-    if (field >= 1 && field <= 4) d->texts[field - 1]->setText(QString::fromStdString(text));
+    if (field < 1 || field > 4) return;
+    d->texts[field - 1]->setText(QString::fromStdString(text));
 }
 
 std::string RecordPanelWidgets::text(int field) const {
@@ -283,7 +309,7 @@ std::string RecordPanelWidgets::text(int field) const {
     return d->texts[field - 1]->text().toStdString();
 }
 
-std::string RecordPanelWidgets::folder() const { return d->folder.toStdString(); }
+std::string RecordPanelWidgets::folder() const { return d->folder; }
 
 void RecordPanelWidgets::refreshFiles() { d->fillFiles(); }
 
@@ -300,7 +326,7 @@ void RecordPanelWidgets::retranslate() {
 }
 
 void RecordPanelWidgets::startIn(const QString& folder) {
-    d->changeFolder(folder);
+    d->changeFolder(folderBytes(folder));
     // Choosing the drive of the folder must not move the lists to its root.
     const QSignalBlocker block(d->drive1);
     d->selectDriveOfFolder();

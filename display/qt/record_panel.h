@@ -33,10 +33,10 @@ public:
     void setListsVisible(bool drives, bool folders, bool files) override;
     void setTextGroupVisible(bool visible) override;
     void clearTexts() override;
+    void setText(int field, const std::string& text) override;
     std::string text(int field) const override;
     std::string folder() const override;
     void refreshFiles() override;
-    void setText(int field, const std::string& text) override;
 
     // Places every control and its font again at a new scale of the window.
     void setScale(const TwipsScale& scale);

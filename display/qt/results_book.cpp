@@ -97,7 +97,7 @@ std::optional<ResultsTable> ResultsBook::load() {
 
 void ResultsBook::save(const ResultsTable& table) {
     const QByteArray json = resultsToJson(table);
-    if (!files_.writeAll(path(), std::vector<std::uint8_t>(json.begin(), json.end())))
+    if (!files_.writeAll(path(), std::vector<std::uint8_t>(json.begin(), json.end()), RESULTS_MAX_BYTES))
         dialogs_.message(textIn(language(), Text::RESULTS_UNWRITABLE, {path()}), textIn(language(), Text::MENU_SEISEKI),
                          Buttons::Ok, Icon::Warning);
 }

@@ -35,6 +35,12 @@ protected:
         return *window_;
     }
 
+    // Closes the window and starts the program again in the same folder.
+    MainWindow& restart() {
+        window_.reset();
+        return open();
+    }
+
     QString folder() const { return folder_.path(); }
 
     ScriptedDialogs dialogs;

@@ -97,6 +97,44 @@ TEST(BeginnersPieces, EachKindIsMarkedWhereItMovesOnBothSides) {
     }
 }
 
+// How many pixels in a row from `at` along (dx, dy), both ways, are inked
+// (much darker than the wood, of black or red ink) in a picture at 100%.
+int inkRun(const QImage& image, QPointF at, int dx, int dy) {
+    auto inked = [&](QPoint p) { return image.rect().contains(p) && qGray(image.pixel(p)) < 125; };
+    const QPoint centre = at.toPoint();
+    if (!inked(centre)) return 0;
+    int run = 1;
+    for (const int sign : {-1, 1})
+        for (QPoint p = centre + sign * QPoint(dx, dy); inked(p); p += sign * QPoint(dx, dy)) ++run;
+    return run;
+}
+
+// At 100% every dot is at least 3 pixels across both ways and every line at
+// least 3 pixels thick, on the smallest piece too; the knight's dots stand
+// above where a forward step's dot would be and closer to the middle than the
+// forward diagonal dots: two squares ahead, one across.
+TEST(BeginnersPieces, MarksAreThreePixelsAcrossAtNormalSize) {
+    for (const KindCase& kind : KINDS) {
+        SCOPED_TRACE(pictureEntry(kind.lower).resource);
+        const QImage image = renderPicture(kind.lower, QSize(33, 41), PieceSet::Beginners);
+        const QTransform frame = art::pieceFrame(kind.lower);
+        for (const Direction& d : DIRECTIONS) {
+            if (listed(kind.steps, d.name)) {
+                EXPECT_GE(inkRun(image, frame.map(art::moveMark(d.dx, d.dy)), 1, 0), 3) << "dot " << d.name;
+                EXPECT_GE(inkRun(image, frame.map(art::moveMark(d.dx, d.dy)), 0, 1), 3) << "dot " << d.name;
+            }
+            if (listed(kind.slides, d.name))
+                EXPECT_GE(inkRun(image, frame.map(art::slideMark(d.dx, d.dy)), d.dy == 0 ? 0 : 1, d.dy == 0 ? 1 : 0), 3)
+                    << "line " << d.name;
+        }
+        if (listed(kind.steps, "N"))
+            for (const int dx : {-1, 1}) EXPECT_GE(inkRun(image, frame.map(art::moveMark(dx, -2)), 0, 1), 3);
+    }
+    const QPointF jump = art::moveMark(-1, -2), forward = art::moveMark(0, -1), diagonal = art::moveMark(-1, -1);
+    EXPECT_LT(jump.y() + 3, forward.y());
+    EXPECT_GT(jump.x(), diagonal.x() + 3);
+}
+
 // The picture at device pixel rectangle `rect` of the canvas.
 QImage cell(const RetainedCanvas& canvas, const QRect& rect) {
     return canvas.image().copy(rect).convertToFormat(QImage::Format_RGB32);

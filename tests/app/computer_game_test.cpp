@@ -1,8 +1,8 @@
 // A game against the computer on the real window: "先手", then a few human
 // moves made by mouse clicks, each answered by the computer before the click
 // returns. The boxes are answered by the scripted dialogs; the computer's
-// half-second wait runs on a fake clock that advances a quarter second per
-// reading, so the test does not sleep.
+// search and half-second wait run on a fake worker that answers at once, so
+// the test does not sleep.
 #include <QAction>
 #include <QImage>
 #include <QTest>
@@ -44,9 +44,8 @@ bool humanMove(Form1& f, int move[4]) {
 }
 
 TEST_F(WindowTest, TheComputerAnswersEveryHumanMove) {
-    FakeClock clock;
-    clock.step = 0.25;
-    MainWindow w(&dialogs, &clock);
+    FakeWorker worker;
+    MainWindow w(&dialogs, nullptr, &worker);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     Form1& f = w.form();
@@ -62,7 +61,7 @@ TEST_F(WindowTest, TheComputerAnswersEveryHumanMove) {
         dialogs.shown.clear();
         int m[4];
         ASSERT_TRUE(humanMove(f, m));
-        const int readings = clock.readings;
+        const std::size_t waits = worker.waits.size();
         QTest::mouseClick(&w.canvasWidget(), Qt::LeftButton, {}, cellCentre(w, m[0], m[1]));
         QTest::mouseClick(&w.canvasWidget(), Qt::LeftButton, {}, cellCentre(w, m[2], m[3]));
 
@@ -76,8 +75,8 @@ TEST_F(WindowTest, TheComputerAnswersEveryHumanMove) {
         EXPECT_EQ(f.board.at(reply.toX, reply.toY), reply.after);
         EXPECT_EQ(f.moves.moveNumber, 2 * turn);
         EXPECT_EQ(f.turn.sideToMove, f.turn.lowerTag);
-        // The computer waited on the clock before it moved.
-        EXPECT_GE(clock.readings - readings, 2);
+        // The computer waited its half second before it moved.
+        EXPECT_EQ(worker.waits.size(), waits + 1);
         // Its target square carries the white outline on the screen.
         const QImage target = cellImage(w, reply.toX, reply.toY);
         EXPECT_EQ(target.pixelColor(0, target.height() / 2), QColor(255, 255, 255));

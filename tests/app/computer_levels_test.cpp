@@ -123,9 +123,8 @@ class ComputerLevels : public WindowTest, public ::testing::WithParamInterface<s
 TEST_P(ComputerLevels, AGameIsPlayedToItsEndByMouse) {
     const auto [level, humanFirst] = GetParam();
     StoppingDialogs stopping;
-    FakeClock clock;
-    clock.step = 0.25;
-    MainWindow w(&stopping, &clock);
+    FakeWorker worker;   // the computer answers at once
+    MainWindow w(&stopping, nullptr, &worker);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     Form1& f = w.form();

@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -17,6 +18,7 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QFont font;
+    int width = 0;
 };
 
 // Waits for the modal box, notes what it shows, then presses `button`. The
@@ -29,7 +31,7 @@ void answerWith(QMessageBox::StandardButton button, SeenBox& seen) {
         if (!box || !box->isVisible()) return;
         poll->stop();
         poll->deleteLater();
-        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->font()};
+        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->font(), box->width()};
         box->button(button)->click();
     });
     poll->start();
@@ -77,6 +79,21 @@ TEST(QtDialogs, TheBoxIsEnlargedWithTheWindow) {
     answerWith(QMessageBox::Ok, enlarged);
     atDouble.message("Zelkora  バージョン", "バージョン情報", Buttons::Ok, Icon::None);
     EXPECT_EQ(QFontInfo(enlarged.font).pixelSize(), 2 * QFontInfo(normal.font).pixelSize());
+}
+
+// A short message keeps its whole title: the window manager's title bar needs
+// the title's width and about 100 pixels for its icon and buttons.
+TEST(QtDialogs, EveryBoxIsWideEnoughForItsTitle) {
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    for (const char* title : {"ルール", "進む", "ｴﾗｰ", "The record file cannot be written"}) {
+        SCOPED_TRACE(title);
+        QtDialogs dialogs(nullptr);
+        SeenBox seen;
+        answerWith(QMessageBox::Ok, seen);
+        dialogs.message("OK", title, Buttons::Ok, Icon::None);
+        EXPECT_GE(seen.width, QFontMetrics(bold).horizontalAdvance(QString::fromUtf8(title)) + 100);
+    }
 }
 
 }  // namespace

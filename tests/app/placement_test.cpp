@@ -5,6 +5,8 @@
 // without a window manager there is no frame to check. The frame is read from
 // the X server itself (xwininfo, xprop), not from Qt, whose idea of the frame
 // may lag behind.
+#include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <optional>
 
@@ -14,6 +16,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include "display/qt/canvas_widget.h"
 #include "tests/app/app_fixture.h"
 
 namespace zelkora::testing {
@@ -61,6 +64,39 @@ TEST_F(WindowTest, UnderAWindowManagerTheFrameIsOnScreenAndStays) {
     ASSERT_EQ(w.form().flags.recordMode, 1);
     QTest::qWait(500);
     EXPECT_EQ(frameOnScreen(w.winId()), frame);
+}
+
+// After a restart the window has the chosen enlargement's size, or, where
+// that with its frame is larger than the screen's available area, the largest
+// size of the board's proportions that fits; the choice itself is kept. The
+// script runs this on screens of several sizes (ZELKORA_SCREEN).
+TEST_F(WindowTest, UnderAWindowManagerARestartKeepsTheEnlargementOrTheLargestThatFits) {
+    if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs a real X server and window manager";
+    for (const int percent : {200, 150, 100}) {
+        SCOPED_TRACE(percent);
+        open().menuAction("BAIRITU_" + std::to_string(percent))->trigger();
+        MainWindow& w = restart();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w, 20000));
+        std::optional<QRect> frame;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return (frame = frameOnScreen(w.winId())).has_value(); }, 20000));
+        QTest::qWait(500);   // a fit to the real frame, if any, has landed
+        frame = frameOnScreen(w.winId());
+        const QRect area = w.screen()->availableGeometry();
+        const QSize canvas = w.canvasWidget().size();
+        const QSize natural(int(std::ceil(6.0 * percent)), int(std::ceil(5.33 * percent - 1e-9)));
+        std::printf("[ screen %dx%d, %d%%: window %dx%d, frame %dx%d at %d,%d, canvas %dx%d ]\n", area.width(),
+                    area.height(), percent, w.width(), w.height(), frame->width(), frame->height(), frame->x(),
+                    frame->y(), canvas.width(), canvas.height());
+        EXPECT_TRUE(area.contains(*frame));
+        EXPECT_TRUE(w.menuAction("BAIRITU_" + std::to_string(percent))->isChecked());
+        if (canvas != natural) {
+            // Smaller only because the screen is: the frame touches it, the
+            // board keeps its proportions.
+            EXPECT_TRUE(frame->height() >= area.height() - 2 || frame->width() >= area.width() - 2);
+            EXPECT_LT(canvas.width(), natural.width());
+            EXPECT_NEAR(canvas.width() * 533.0 / 600, canvas.height(), 1.5);
+        }
+    }
 }
 
 }  // namespace

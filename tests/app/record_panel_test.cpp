@@ -5,11 +5,15 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "display/qt/canvas_widget.h"
 #include "display/qt/record_panel.h"
@@ -146,6 +150,33 @@ TEST_F(RecordPanelTest, OpeningAFolderShowsItsFiles) {
     EXPECT_EQ(items(control<QListWidget>("File1")), QStringList{"top.棋譜"});
 }
 
+TEST_F(RecordPanelTest, FolderAndFileNamesThatAreNotUtf8KeepTheirBytes) {
+    // Qt would read these bytes as U+FFFD and name another folder, or none.
+    const std::string bad = QFile::encodeName(folder()).toStdString() + "/bad\xFF\xFE";
+    ASSERT_EQ(::mkdir(bad.c_str(), 0755), 0);
+    std::ofstream(bad + "/\xFE.\xE6\xA3\x8B\xE8\xAD\x9C") << "x";   // a file "\xFE.棋譜"
+    std::string chosen;
+    panel().onFileChosen = [&](const std::string& name) { chosen = name; };
+    panel().setListsVisible(true, true, true);
+
+    // Opened from the folder list.
+    QListWidget* dir1 = control<QListWidget>("Dir1");
+    const auto found = dir1->findItems(QFile::decodeName("bad\xFF\xFE"), Qt::MatchEndsWith);
+    ASSERT_EQ(found.size(), 1);
+    emit dir1->itemActivated(found[0]);
+    QApplication::processEvents();
+    EXPECT_EQ(panel().folder(), bad);
+    QListWidget* file1 = control<QListWidget>("File1");
+    ASSERT_EQ(file1->count(), 1);
+    emit file1->itemClicked(file1->item(0));
+    EXPECT_EQ(chosen, "\xFE.\xE6\xA3\x8B\xE8\xAD\x9C");
+
+    // Started in it: the working folder as the system names it.
+    ASSERT_EQ(::chdir(bad.c_str()), 0);
+    panel().startIn(QDir::currentPath());
+    EXPECT_EQ(panel().folder(), bad);
+}
+
 TEST_F(RecordPanelTest, DrivesStartWithHomeAndRefuseOneThatIsNotReady) {
     QComboBox* drive1 = control<QComboBox>("Drive1");
     ASSERT_GE(drive1->count(), 2);
@@ -182,6 +213,9 @@ TEST_F(RecordPanelTest, JapaneseTextTypesAndReadsBackAsUtf8) {
     }
     panel().clearTexts();
     for (int n = 1; n <= 4; ++n) EXPECT_EQ(panel().text(n), "");
+    // Filled by the game (names offered again) into the field of that number.
+    for (int n = 1; n <= 4; ++n) panel().setText(n, "羽生" + std::to_string(n));
+    EXPECT_EQ(control<QLineEdit>("Text3")->text(), QString::fromUtf8("羽生3"));
 }
 
 }  // namespace

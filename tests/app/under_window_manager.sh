@@ -3,16 +3,17 @@
 # the openbox window manager, the Qt xcb platform. Exits 77 (skipped) when
 # Xvfb, openbox, xprop or xwininfo is not installed.
 # usage: under_window_manager.sh TEST_APP [gtest filter]
+# The screen is 1280x1024 unless ZELKORA_SCREEN gives another (e.g. 1024x768).
 set -u
 for tool in Xvfb openbox xprop xwininfo; do command -v $tool >/dev/null || { echo "$tool is needed"; exit 77; }; done
 program=$1
 filter=${2:-*UnderAWindowManager*}
 
-# A display number nobody uses.
-display=90
+# A display number nobody uses (from ZELKORA_DISPLAY, or 90, upwards).
+display=${ZELKORA_DISPLAY:-90}
 while [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ]; do display=$((display + 1)); done
 
-Xvfb :$display -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb :$display -screen 0 ${ZELKORA_SCREEN:-1280x1024}x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 openbox_pid=
 cleanup() {

@@ -59,7 +59,8 @@ TEST_P(BestmoveFixtures, MatchesExpectedAnswers) {
     EXPECT_FALSE(std::getline(got, g)) << "extra output: " << g;
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, BestmoveFixtures, ::testing::Values(1, 2, 3));
+// Levels 4 and 5 at seed 0: the search core's answers, scores included, pinned.
+INSTANTIATE_TEST_SUITE_P(Levels, BestmoveFixtures, ::testing::Values(1, 2, 3, 4, 5));
 
 TEST(Bestmove, DefaultLevelIsThree) {
     const std::string positions = readFile(fixturePath("positions.sfen"));
@@ -73,7 +74,7 @@ TEST(Bestmove, RecordLineColumnsForBoardMoveAndDrop) {
 }
 
 TEST(Bestmove, NoMoveAnswersNone) {
-    EXPECT_EQ(bestmove({}, "9/9/9/9/4K4/9/9/9/p8 w - 1\n").out, "none\n");
+    EXPECT_EQ(bestmove({}, "9/9/9/9/4K4/9/9/9/9 w - 1\n").out, "none\n");
 }
 
 TEST(Bestmove, TraceNamesTheRulesOfTheChosenMove) {
@@ -100,7 +101,8 @@ TEST(Bestmove, TraceKeepsTheAnswerLines) {
 TEST(Bestmove, BadArgumentsAndLines) {
     const struct {
         Args args;
-    } bad[] = {{{"--level"}}, {{"--level", "6"}}, {{"--level", "0"}}, {{"--depth", "2"}}, {{"3"}}};
+    } bad[] = {{{"--level"}}, {{"--level", "7"}}, {{"--level", "0"}}, {{"--level", "5x"}}, {{"--seed", "abc"}},
+               {{"--seed", "-1"}}, {{"--seed", "18446744073709551616"}}, {{"--depth", "2"}}, {{"3"}}};
     for (const auto& b : bad) {
         const CliRun run = bestmove(b.args, "");
         EXPECT_EQ(run.status, 2);

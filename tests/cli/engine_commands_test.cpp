@@ -1,8 +1,10 @@
-// zelkora-cli legal, bestmove at LEVEL4 / LEVEL5 and match: formats, and the
-// relations that must hold between their answers and the other commands.
+// zelkora-cli legal, bestmove's seed at the search-core levels and match:
+// formats, options, and the relations that must hold between their answers and
+// the other commands.
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "cli/commands.h"
@@ -41,15 +43,48 @@ TEST(Legal, ACompulsoryCaptureLeavesOnlyTheStrongestTarget) {
     EXPECT_EQ(legal.out, "5 5 4 6 100\nend\n");
 }
 
-TEST(BestmoveSearchLevels, AnswerInTheRecordFormatAndAlwaysTheSame) {
-    const std::string position = "ln1g1g1nl/1r1s1k1b1/p1pppp1pp/1p4p2/9/2P3P2/PP1PPP1PP/1B1S1K1R1/LN1G1GSNL w S 1\n";
-    for (const char* level : {"4", "5"}) {
-        const CliRun first = run(bestmoveCommand, {"--level", level}, position);
+TEST(BestmoveSearchLevels, TheSeedChoosesAmongNearBestMovesAndRepeats) {
+    // Openings: several moves score alike, so seeds differ; a seed repeats.
+    const std::string positions =
+        "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1\n"
+        "lnsgkgsnl/1r5b1/ppppppppp/9/9/5P3/PPPPP1PPP/1B5R1/LNSGKGSNL w - 2\n";
+    std::set<std::string> answers;
+    for (const char* seed : {"1", "2", "3", "4", "5", "6"}) {
+        const CliRun first = run(bestmoveCommand, {"--level", "4", "--seed", seed}, positions);
         EXPECT_EQ(first.status, 0);
-        EXPECT_TRUE(std::regex_match(first.out, std::regex("[- ][0-9]{4}[- 0-9]{4}[- 0-9]{4}[- 0-9]{4} -?[0-9]+\\.[0-9]{2}\n")))
-            << first.out;
-        EXPECT_EQ(first.out, run(bestmoveCommand, {"--level", level}, position).out);
+        EXPECT_EQ(first.out, run(bestmoveCommand, {"--level", "4", "--seed", seed}, positions).out) << seed;
+        answers.insert(first.out);
     }
+    EXPECT_GE(answers.size(), 2u);
+    EXPECT_EQ(run(bestmoveCommand, {"--level", "4"}, positions).out,
+              run(bestmoveCommand, {"--level", "4", "--seed", "0"}, positions).out);
+}
+
+TEST(Match, NumbersAreWholeAndInRange) {
+    const Args bad[] = {
+        {"--levels", "2,1", "--games", "1x"},          {"--levels", "2,1", "--games", "4294967297"},
+        {"--levels", "2,1", "--games", "2000000000"},   {"--levels", "2,1", "--games", "0"},
+        {"--levels", "2,1", "--games", "2", "--seed", "abc"}, {"--levels", "2,1", "--games", "2", "--jobs", "-3"},
+        {"--levels", "2,1", "--games", "2", "--jobs", "0"},   {"--levels", "2,7", "--games", "2"},
+        {"--levels", "2,1x", "--games", "2"},           {"--levels", "21", "--games", "2"},
+        {"--levels", "2,1", "--games", " 2"},           {"--levels", "2,1", "--games"},
+        {"--games", "2"},
+    };
+    for (const Args& args : bad) {
+        const CliRun r = run(matchCommand, args, "");
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_EQ(r.err.rfind("error: ", 0), 0u) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(Match, ThreadsAreBoundedByGamesAndTheMachine) {
+    const struct {
+        std::uint64_t jobs, games;
+        unsigned hardware;
+        int threads;
+    } cases[] = {{1000, 2, 2, 2}, {50000, 1000000, 2, 4}, {3, 1000, 8, 3}, {8, 8, 0, 2}, {1, 5, 2, 1}};
+    for (const auto& c : cases) EXPECT_EQ(matchThreads(c.jobs, c.games, c.hardware), c.threads) << c.jobs;
 }
 
 TEST(Match, EndsWithTheResultLine) {

@@ -178,6 +178,31 @@ TEST(CliInput, MorePiecesOfAKindThanASetHoldsAreErrors) {
     }
 }
 
+TEST(CliInput, PiecesThatCanNeverMoveAreErrorsNamingTheSquare) {
+    struct Case {
+        const char* line;
+        const char* answer;
+    };
+    const Case cases[] = {
+        {"4K4/9/9/9/9/9/9/9/8n w - 1", "error: piece 'n' on column 9, row 9 can never move\n"},
+        {"4K4/9/9/9/9/9/9/1n7/9 w - 1", "error: piece 'n' on column 2, row 8 can never move\n"},
+        {"4K4/9/9/9/9/9/9/9/4p4 w - 1", "error: piece 'p' on column 5, row 9 can never move\n"},
+        {"4K4/9/9/9/9/9/9/9/l8 w - 1", "error: piece 'l' on column 1, row 9 can never move\n"},
+        {"N8/9/9/9/9/9/9/9/4k4 b - 1", "error: piece 'N' on column 1, row 1 can never move\n"},
+        {"4k4/7N1/9/9/9/9/9/9/4K4 b - 1", "error: piece 'N' on column 8, row 2 can never move\n"},
+        {"P3k4/9/9/9/9/9/9/9/4K4 b - 1", "error: piece 'P' on column 1, row 1 can never move\n"},
+        {"4k3L/9/9/9/9/9/9/9/4K4 b - 1", "error: piece 'L' on column 9, row 1 can never move\n"},
+        // Promoted, moving the other way, or with room left: accepted.
+        {"+n3k3+p/9/9/9/9/9/9/9/N3K3P b - 1", "end\n"},
+        {"4k4/9/N8/9/9/9/n8/9/4K4 b - 1", "end\n"},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = run(probeCommand, std::string(c.line) + "\n");
+        EXPECT_TRUE(r.out.ends_with(c.answer)) << c.line << ": " << r.out;
+        EXPECT_EQ(r.status, c.answer[1] == 'r' ? 1 : 0) << c.line;
+    }
+}
+
 TEST(CliInput, EveryLineStartsFromAFreshProgram) {
     // The first position leaves guard squares behind (upper_guard_x / _y are
     // never cleared by a survey); the second must not see them.

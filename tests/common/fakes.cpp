@@ -95,6 +95,36 @@ std::string FakePanel::text(int field) const {
     return it == fields.end() ? std::string() : it->second;
 }
 
+void FakeWorker::run(std::function<void()> job, std::function<void()> done) {
+    if (hold) {
+        jobs_.emplace_back(std::move(job), std::move(done));
+        return;
+    }
+    job();
+    done();
+}
+
+void FakeWorker::after(double seconds, std::function<void()> done) {
+    waits.push_back(seconds);
+    if (hold) timers_.push_back(std::move(done));
+    else done();
+}
+
+void FakeWorker::finishJobs() {
+    auto jobs = std::move(jobs_);
+    jobs_.clear();
+    for (auto& [job, done] : jobs) {
+        job();
+        done();
+    }
+}
+
+void FakeWorker::endWaits() {
+    auto timers = std::move(timers_);
+    timers_.clear();
+    for (auto& done : timers) done();
+}
+
 bool FakeMenu::isChecked(const std::string& item) const {
     auto it = checks.find(item);
     return it != checks.end() && it->second;
@@ -126,7 +156,7 @@ ReadResult MemoryFiles::readAll(const std::string& path, std::size_t limit, std:
     return ReadResult::Ok;
 }
 
-bool MemoryFiles::writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+bool MemoryFiles::writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes, std::size_t) {
     if (readOnly) return false;
     files[path] = bytes;
     return true;
@@ -166,6 +196,7 @@ Harness::Harness() {
     ports.clock = &clock;
     ports.window = &window;
     ports.files = &files;
+    ports.worker = &worker;
     form = std::make_unique<Form1>(ports);
 }
 

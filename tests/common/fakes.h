@@ -76,17 +76,40 @@ public:
     void setListsVisible(bool d, bool f, bool fl) override;
     void setTextGroupVisible(bool visible) override;
     void clearTexts() override;
+    void setText(int field, const std::string& text) override { fields[field] = text; }
     std::string text(int field) const override;
     std::string folder() const override { return currentFolder; }
     void refreshFiles() override { ++refreshes; }
-    void setText(int field, const std::string& text) override { fields[field] = text; }
 };
 
 class FakeMenu : public Menu {
 public:
     std::map<std::string, bool> checks;
+    std::set<std::string> disabled;   // items disabled now
     void setChecked(const std::string& item, bool checked) override { checks[item] = checked; }
     bool isChecked(const std::string& item) const override;
+    void setEnabled(const std::string& item, bool enabled) override {
+        if (enabled) disabled.erase(item);
+        else disabled.insert(item);
+    }
+};
+
+// Jobs and waits on the test's own thread. By default each job and each wait
+// ends at once, inside the call; with `hold` set they are kept until the test
+// ends them (finishJobs, endWaits), in either order.
+class FakeWorker : public Worker {
+public:
+    bool hold = false;
+    std::vector<double> waits;   // every wait asked for, in seconds
+    void run(std::function<void()> job, std::function<void()> done) override;
+    void after(double seconds, std::function<void()> done) override;
+    void finishJobs();
+    void endWaits();
+    bool idle() const { return jobs_.empty() && timers_.empty(); }
+
+private:
+    std::vector<std::pair<std::function<void()>, std::function<void()>>> jobs_;
+    std::vector<std::function<void()>> timers_;
 };
 
 // Hands out handles 1, 2, 3, ... for the device and the buffers; logs calls as
@@ -111,6 +134,8 @@ class FakeClock : public Clock {
 public:
     double now = 0, step = 0.01;
     int readings = 0;
+    std::string dateTime;   // what localDateTime answers
+    std::string localDateTime() override { return dateTime; }
     double seconds() override { ++readings; now += step; return now; }
 };
 
@@ -141,7 +166,7 @@ public:
     std::set<std::string> unreadable;   // stand there, but every read fails
     bool exists(const std::string& path) const override { return files.count(path) > 0; }
     ReadResult readAll(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) const override;
-    bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
+    bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes, std::size_t limit) override;
     bool remove(const std::string& path) override;
     bool rename(const std::string& from, const std::string& to) override;
     void put(const std::string& path, const std::string& bytes);
@@ -159,6 +184,7 @@ struct Harness {
     FakeClock clock;
     FakeWindow window;
     MemoryFiles files;
+    FakeWorker worker;
     std::unique_ptr<Form1> form;
 
     Harness();

@@ -42,11 +42,12 @@ TEST(Levels, CommandsMoveTheCheckMarkAndSetTheLevel) {
         void (Form1::*command)();
         int level;
     } steps[] = {{&Form1::LEVEL1_Click, 1}, {&Form1::LEVEL2_Click, 2}, {&Form1::LEVEL3_Click, 3},
-                 {&Form1::LEVEL5_Click, 5}, {&Form1::LEVEL4_Click, 4}, {&Form1::LEVEL2_Click, 2}};
+                 {&Form1::LEVEL5_Click, 5}, {&Form1::LEVEL6_Click, 6}, {&Form1::LEVEL4_Click, 4},
+                 {&Form1::LEVEL2_Click, 2}};
     for (const auto& s : steps) {
         ((*h).*s.command)();
         EXPECT_EQ(h->flags.level, s.level);
-        for (int n = 1; n <= 5; ++n)
+        for (int n = 1; n <= 6; ++n)
             EXPECT_EQ(h.menu.isChecked("LEVEL" + std::to_string(n)), n == s.level) << s.level;
     }
 }
@@ -90,9 +91,9 @@ TEST(Levels, AnotherNumberClearsTheMarksAndKeepsTheLevel) {
     h.start();
     h->turn.gameMode = MODE_COM;
     h.clearLogs();
-    h->レベル_設定(6);
+    h->レベル_設定(7);
     EXPECT_EQ(h->flags.level, 3);
-    for (int n = 1; n <= 5; ++n) EXPECT_FALSE(h.menu.isChecked("LEVEL" + std::to_string(n)));
+    for (int n = 1; n <= 6; ++n) EXPECT_FALSE(h.menu.isChecked("LEVEL" + std::to_string(n)));
     // The level in force is still drawn.
     ASSERT_EQ(h.canvas.texts().size(), 4u);
     EXPECT_EQ(h.canvas.texts()[3].text, " 3");

@@ -271,6 +271,39 @@ TEST_F(TextTest, ErasingTheRecordLineRedrawsLabelsAndRowTen) {
     EXPECT_EQ(h.canvas.outlinesOfCell(9, 9), (std::vector<int>{COLOUR_GREEN, COLOUR_GREEN}));
 }
 
+// ---- Shadows ----
+
+// Each black text is the shadow of the next text of the same words: 0.1 cell
+// right of and below it in Japanese; one pixel at 100% (15 twips) in English,
+// where a wider shadow makes Latin letters look doubled.
+TEST_F(TextTest, ShadowsLieATenthOfACellAwayInJapaneseAndAPixelInEnglish) {
+    const struct {
+        Language language;
+        double dx, dy;
+    } cases[] = {{Language::Japanese, 49.5, 61.5}, {Language::English, 15, 15}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.language));
+        h.clearLogs();
+        h->display.language = c.language;
+        h->描画_桝_数値();
+        h->描画_手数(4);
+        h->描画_レベル(3);
+        h->描画_ハンデレベル(2);
+        h->描画_移動結果(11, 6, 3, 3, -30, COLOUR_WHITE, nullptr);
+        const auto texts = h.canvas.texts();
+        int shadows = 0;
+        for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
+            if (texts[i].colour != COLOUR_BLACK) continue;
+            ++shadows;
+            const auto& letters = texts[i + 1];
+            ASSERT_EQ(letters.text, texts[i].text);
+            EXPECT_NEAR(texts[i].x - letters.x, c.dx, 1e-6) << letters.text;
+            EXPECT_NEAR(texts[i].y - letters.y, c.dy, 1e-6) << letters.text;
+        }
+        EXPECT_GE(shadows, 22);
+    }
+}
+
 // ---- 描画_メッセージ ----
 
 TEST_F(TextTest, HandicapRefusalNamesTheReason) {

@@ -3,6 +3,7 @@
 // and the same position with the same budget always gives the same answer.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
 
 #include "computer/engine_bridge.h"
@@ -110,6 +111,54 @@ TEST(Search, WinsWithinTwoPliesAgreeWithTheMoveTree) {
         if (brute) ++wins;
     }
     EXPECT_GT(wins, 20);
+}
+
+TEST(Search, TheBudgetBoundsTheCaptureChainsToo) {
+    // One ply deep, the compulsory captures that follow each of the four moves
+    // make a tree of about 9,000 nodes; a budget of 100 stops it within.
+    Position p = fromSfen("9/6k2/1sR1p4/1SGlLG+B1+p/GL+b+R4+r/BnG1bPN+RL/+RN1+B+PSR+b1/9/6K2 w -");
+    engine::Searcher searcher;
+    engine::SearchLimits limits = budget(100000000);
+    limits.maxDepth = 1;
+    EXPECT_GT(searcher.search(p, limits).nodes, 5000u);
+    for (std::uint64_t nodes : {1u, 100u, 1000u}) {
+        const engine::SearchResult r = searcher.search(p, budget(nodes));
+        EXPECT_TRUE(r.valid);
+        EXPECT_LE(r.nodes, nodes + 1) << nodes;
+    }
+}
+
+// The search pinned: its node count and moves on the benchmark's positions
+// (`make bench` reports the same signature). A change to how the search
+// explores (PVS re-search, table bounds, mate scores, the budget) changes them;
+// a deliberate change to the search records the new values here.
+TEST(Search, SignatureOfTheBenchPositions) {
+    const SearchSignature s = searchSignature();
+    EXPECT_EQ(s.nodes, 507565u);
+    EXPECT_EQ(s.hash, 15593476726949918063u);
+}
+
+TEST(Search, TheCapsAndTheStopFlagEndASearchWithAMove) {
+    // Each limit alone, against a budget far beyond it: the CPU-time cap, the
+    // wall clock, and the flag another thread sets. Clocks are read every
+    // 1,024 nodes.
+    std::atomic<bool> stop{true};
+    const struct {
+        const char* name;
+        double cpu, wall;
+        const std::atomic<bool>* flag;
+    } cases[] = {{"cpu", 0, 1e9, nullptr}, {"wall", 1e9, 1e-9, nullptr}, {"flag", 1e9, 1e9, &stop}};
+    for (const auto& c : cases) {
+        Position p = engine::initialPosition(engine::UPPER);
+        engine::SearchLimits limits = budget(100000000);
+        limits.seconds = c.cpu;
+        limits.wallSeconds = c.wall;
+        limits.stop = c.flag;
+        engine::Searcher searcher;
+        const engine::SearchResult r = searcher.search(p, limits);
+        EXPECT_TRUE(r.valid && r.stoppedByClock) << c.name;
+        EXPECT_LE(r.nodes, 1100u) << c.name;
+    }
 }
 
 TEST(Search, TheSameBudgetGivesTheSameMove) {

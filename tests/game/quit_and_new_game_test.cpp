@@ -76,6 +76,53 @@ TEST(Quit, NothingToLoseQuitsWithoutAsking) {
     }
 }
 
+// Every other command that leaves a game with unsaved moves asks the quit
+// box's question in its own words; "No" leaves the game as it was, "Yes" goes on.
+TEST(LeavingAGame, UnsavedMovesAskFirstAndNoKeepsTheGame) {
+    const std::string unsaved = "保存していない対局があります\r";
+    const struct {
+        const char* what;
+        void (*command)(Form1&);
+        const char* question;
+        const char* title;
+        bool (*wentOn)(const Form1&);
+    } commands[] = {
+        {"スタート", [](Form1& f) { f.START_Click(); }, "新しい対局を始めますか？", "対局",
+         [](const Form1& f) { return f.turn.sideToMove == SENTE; }},
+        {"先手", [](Form1& f) { f.SENTE_Click(); }, "新しい対局を始めますか？", "対局",
+         [](const Form1& f) { return f.turn.gameMode == MODE_COM; }},
+        {"後手", [](Form1& f) { f.GOTE_Click(); }, "新しい対局を始めますか？", "対局",
+         [](const Form1& f) { return f.turn.gameMode == MODE_COM; }},
+        {"最初", [](Form1& f) { f.CANCEL_Click(); }, "最初に戻しますか？", "最初",
+         [](const Form1& f) { return f.moves.count == 0; }},
+        {"読込", [](Form1& f) { f.File1_Click("r.棋譜"); }, "棋譜を読み込みますか？", "棋譜読込",
+         [](const Form1& f) { return f.flags.recordMode == 1; }},
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.what);
+        auto h = gameWithOneMove();
+        Form1& f = **h;
+        h->files.put("./r.棋譜", "g\r\nu\r\nl\r\n 3736 -10 -10   0\r\n");
+        const std::string before = position(f);
+        h->dialogs.answers = {Answer::No};
+        c.command(f);
+        ASSERT_EQ(h->dialogs.shown.size(), 1u);
+        EXPECT_EQ(h->dialogs.shown[0].text, unsaved + c.question);
+        EXPECT_EQ(h->dialogs.shown[0].title, c.title);
+        EXPECT_EQ(h->dialogs.shown[0].buttons, Buttons::YesNo);
+        EXPECT_EQ(position(f), before);
+        EXPECT_EQ(f.moves.count, 1);
+        EXPECT_EQ(f.turn.gameMode, MODE_MAN);
+        EXPECT_EQ(f.turn.sideToMove, GOTE);
+        EXPECT_EQ(f.flags.recordMode, 0);
+
+        h->dialogs.answers = {Answer::Yes};
+        c.command(f);
+        EXPECT_EQ(h->dialogs.shown[1].text, unsaved + c.question);
+        EXPECT_TRUE(c.wentOn(f));
+    }
+}
+
 TEST(Window, PlacedOnceAndNeverAgainByARestart) {
     Harness h;
     h.start();

@@ -110,13 +110,5 @@ TEST(Quit, NoDeviceShowsOneWarningAndPlaysOnSilently) {
     EXPECT_EQ(h->sounds.bgm, 0);
 }
 
-TEST(Wait, EndsAfterTheGivenSeconds) {
-    Harness h;
-    h.clock.step = 0.1;
-    h->待ち時間(0.5);
-    EXPECT_GE(h.clock.now, 0.5);
-    EXPECT_LE(h.clock.readings, 8);
-}
-
 }  // namespace
 }  // namespace zelkora::testing

@@ -2,6 +2,7 @@
 // moves, the upper side moving first, the endings, and "KIF書出" on Form1.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "game/sjis.h"
@@ -75,6 +76,12 @@ TEST(KifBytes, UpperSideFirstStartsFromADiagramWithGoteToMove) {
     EXPECT_EQ(formatKif(game(GAME)).find("後手番"), std::string::npos);
 }
 
+TEST(KifBytes, TheGamesNameIsTheTitleAfterTheStartDate) {
+    KifGame g = game(GAME);
+    g.title = "名人戦";
+    EXPECT_EQ(formatKif(g).rfind("開始日時：2026/12/08 12:34:56\r\n表題：名人戦\r\n手合割：平手\r\n", 0), 0u);
+}
+
 struct MoveTextCase {
     const char* name;
     MoveRecord move;
@@ -96,7 +103,10 @@ INSTANTIATE_TEST_SUITE_P(
         MoveTextCase{"Dragon", {1, 2, 1, 1, 0, 901, 901}, {}, "９一龍(92)"},
         MoveTextCase{"PromotedSilver", {6, 8, 6, 9, 0, 101, 101}, {}, "４九成銀(48)"},
         MoveTextCase{"DropFromTheUpperHand", {-1, 2, 5, 5, 0, 20, 20}, {}, "５五香打"},
-        MoveTextCase{"RecaptureOfADrop", {6, 4, 5, 5, 20, -100, -101}, {-1, 2, 5, 5, 0, 20, 20}, "同　銀成(44)"}),
+        MoveTextCase{"RecaptureOfADrop", {6, 4, 5, 5, 20, -100, -101}, {-1, 2, 5, 5, 0, 20, 20}, "同　銀成(44)"},
+        // Only the same square is 同: the same file or the same rank alone is not.
+        MoveTextCase{"SameFileOtherRank", {3, 6, 3, 5, 0, -10, -10}, {7, 4, 3, 4, 0, 10, 10}, "７五歩(76)"},
+        MoveTextCase{"SameRankOtherFile", {2, 7, 2, 6, 0, -10, -10}, {7, 4, 3, 6, 0, 10, 10}, "８六歩(87)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KifEnding, MateOfTheUpperKingAndUnfinishedGame) {
@@ -143,6 +153,7 @@ TEST_F(KifExportTest, NameChoosesEncodingAndFieldsNameTheSides) {
         exportAs(name);
         KifGame expected = game(GAME);
         expected.started.clear();   // the fake clock has no calendar
+        expected.title = "対局";
         EXPECT_EQ(h.files.get(path), text(encodeKif(expected, encoding))) << name;
         ASSERT_EQ(h.dialogs.shown.size(), 1u);
         EXPECT_EQ(h.dialogs.shown[0].text, "KIFで書き出しました");
@@ -183,11 +194,70 @@ TEST_F(KifExportTest, ANameWithAFolderSeparatorIsRefusedAndTheExportStaysOpen) {
     EXPECT_TRUE(h->display.kifPanel);
 }
 
+TEST_F(KifExportTest, OnlyAShiftJisFileWithNamesItCannotHoldAsksFirst) {
+    struct Case { const char* file; const char* player; bool asked; };
+    for (const Case c : {Case{"a.kif", "\xED\x95\x9C", true}, Case{"b.kifu", "\xED\x95\x9C", false},
+                         Case{"c.kif", "下手", false}}) {
+        h->KIFU_KIF_Click();
+        h.panel.fields = {{1, c.file}, {2, "対局"}, {3, c.player}, {4, "上手"}};
+        h.dialogs.shown.clear();
+        h.dialogs.answers = {Answer::No};
+        h->Command1_Click();
+        ASSERT_FALSE(h.dialogs.shown.empty());
+        EXPECT_EQ(h.dialogs.shown[0].buttons == Buttons::YesNo, c.asked) << c.file;
+        EXPECT_EQ(h.files.exists(std::string("./") + c.file), !c.asked) << c.file;
+    }
+}
+
 TEST_F(KifExportTest, AFinishedGameIsWrittenWholeLikeWrite) {
     h->moves.finished = h->moves.count;
     h->moves.count = 0;
     exportAs("g.kifu");
     EXPECT_NE(h.files.get("./g.kifu").find("   9 ５一馬(73)"), std::string::npos);
+}
+
+// The header dates the game's start, whichever way it started, even when the
+// export comes an hour after the game ended.
+TEST_F(KifExportTest, StartDateIsTheGamesStartNotTheExports) {
+    struct Case { const char* how; std::string started; std::function<void(Harness&)> start; };
+    const Case cases[] = {
+        {"先手", "2026/12/09 10:00:00", [](Harness& x) { x->SENTE_Click(); }},
+        {"対局(人間)", "2026/12/10 10:00:00", [](Harness& x) { x->START_Click(); }},
+        {"読込", "2026/12/11 10:00:00", [](Harness& x) {
+             x->KIFU_WRITE_Click();
+             x.panel.fields = {{1, "r"}};
+             x->Command1_Click();
+             x->File1_Click("r.棋譜");
+         }},
+    };
+    for (const Case& c : cases) {
+        h.clock.dateTime = c.started;
+        c.start(h);
+        h.clock.dateTime = "2026/12/31 11:00:00";
+        h->moves.finished = static_cast<int>(GAME.size());
+        exportAs("g.kifu");
+        EXPECT_EQ(h.files.get("./g.kifu").find("開始日時：" + c.started + "\r\n"), 33u) << c.how;
+    }
+}
+
+// The names typed at a save come back when the panel opens again for saving,
+// until a new game starts.
+TEST_F(KifExportTest, NamesAreOfferedAgainUntilANewGame) {
+    for (const auto save : {&Form1::KIFU_WRITE_Click, &Form1::KIFU_KIF_Click}) {
+        (*h.*save)();
+        h.panel.fields = {{1, "g"}, {3, "下手"}, {4, "上手"}};
+        h->Command1_Click();
+        ASSERT_FALSE(h.panel.textGroup);
+        for (const auto open : {&Form1::KIFU_WRITE_Click, &Form1::KIFU_KIF_Click}) {
+            (*h.*open)();
+            EXPECT_EQ(h.panel.text(3) + "/" + h.panel.text(4), "下手/上手");
+            h->STOP_Click();
+        }
+        h->SENTE_Click();
+        (*h.*save)();
+        EXPECT_EQ(h.panel.text(3) + h.panel.text(4), "");
+        h->STOP_Click();
+    }
 }
 
 }  // namespace

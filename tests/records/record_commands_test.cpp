@@ -209,6 +209,41 @@ TEST(RecordSave, ANameWithAFolderSeparatorIsRefused) {
     }
 }
 
+TEST(RecordSave, ANameWithAControlCharacterIsRefusedWithTheBadNameBox) {
+    // A pasted NUL would cut "Zelkora.ini\0x.棋譜" to the settings file.
+    for (const std::string name : {std::string("Zelkora.ini\0x", 13), std::string("a\tb"), std::string("a\x7F"),
+                                    std::string("a\xC2\x85")}) {
+        Harness h;
+        playGame(h);
+        const std::size_t before = h.files.files.size();
+        fillFields(h.panel, name);
+        h->Command1_Click();
+        expectMessages(h, messages({{"ﾌｧｲﾙ名に使えない文字があります", "  "}}));
+        EXPECT_EQ(h.files.files.size(), before);
+    }
+}
+
+TEST(RecordSave, NamesShiftJisCannotHoldAreWrittenOnlyWhenThePlayerAgrees) {
+    struct Case { const char* player; Answer answer; bool asked, written; };
+    for (const Case c : {Case{"\xED\x95\x9C", Answer::No, true, false},   // Hangul
+                         Case{"\xF0\x9F\x98\x80", Answer::Yes, true, true},   // an emoji
+                         Case{"先手①", Answer::No, false, true}}) {
+        Harness h;
+        playGame(h);
+        fillFields(h.panel, "g");
+        h.panel.fields[4] = c.player;
+        h.dialogs.answers = {c.answer};
+        h->Command1_Click();
+        ASSERT_FALSE(h.dialogs.shown.empty());
+        const Message& first = h.dialogs.shown[0];
+        EXPECT_EQ(first.text == "Shift_JIS で書けない文字があります。そのまま書きますか？\r"
+                                "（KIF書出で名前を .kifu にすると UTF-8 で残ります）" &&
+                      first.buttons == Buttons::YesNo,
+                  c.asked) << first.text;
+        EXPECT_EQ(h.files.exists("./g.棋譜"), c.written) << c.player;
+    }
+}
+
 // ---- Loading ----
 
 TEST(RecordLoad, ReadsTheRecordAndWaitsForForward) {

@@ -182,7 +182,7 @@ TEST_P(TakeBackRefused, PlaysTheRefusalAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, TakeBackRefused,
     ::testing::Values(
-        Refusal{"NoGame", [](Harness&) {}, "対局中ではできません"},
+        Refusal{"NoGame", [](Harness&) {}, "対局中ではありません"},
         Refusal{"NothingYet", [](Harness& h) { h->SENTE_Click(); }, "戻せる手がありません"},
         // Only the computer's opening move is on the list: no move of the player.
         Refusal{"OnlyTheComputersOpening", [](Harness& h) { h->GOTE_Click(); }, "戻せる手がありません"},

@@ -183,6 +183,10 @@ const Scenario SCENARIOS[] = {
          h->Command1_Click();
          h.panel.fields[1] = "a/b";
          h->Command1_Click();
+         h.panel.fields[1] = "a\tb";
+         h->Command1_Click();
+         h.panel.fields = {{1, "e"}, {2, "g"}, {3, "\xF0\x9F\x98\x80"}, {4, "t"}};
+         h->Command1_Click();
          h->KIFU_KIF_Click();
          h.panel.fields = {{1, "k"}, {2, "g"}, {3, "s"}, {4, "t"}};
          h->Command1_Click();
@@ -208,6 +212,24 @@ const Scenario SCENARIOS[] = {
          h.files.readOnly = true;
          h->MIDORI_Click();
      }},
+    {"leaving an unsaved game", [](EnglishHarness& h) {
+         h.dialogs.answers = {Answer::No, Answer::No, Answer::No};
+         h->moves.unsaved = true;
+         h->START_Click();
+         h->CANCEL_Click();
+         h.files.put("./r.棋譜", RECORD_HEAD + formatMoveLine({3, 7, 3, 6, 0, -10, -10}) + "\r\n");
+         h->File1_Click("r.棋譜");
+     }},
+    {"settings that cannot be read", [](EnglishHarness& h) {
+         for (const bool huge : {false, true}) {
+             h.files.put("Zelkora.ini", std::string(huge ? 5000 : 10, 'x'));
+             if (!huge) h.files.unreadable.insert("Zelkora.ini");
+             h->言語_設定(Language::English);
+             h->flags.settingsRefusedShown = false;
+             h->読込_環境設定ファイル();
+             h.files.unreadable.clear();
+         }
+     }},
     {"version and handicap", [](EnglishHarness& h) {
          h->VER_Click();
          h->flags.recordMode = 1;
@@ -219,6 +241,27 @@ const Scenario SCENARIOS[] = {
          h->flags.reversed = 1;
          h->LBEL_UP_Click();
          for (int grade = -10; grade <= 10; ++grade) h->描画_ハンデレベル(grade);
+     }},
+    {"looking ahead", [](EnglishHarness& h) {
+         h->SAKIYOMI_Click();
+         const struct { int mode; const char* sfen; int fx, fy, tx, ty; } chains[] = {
+             {MODE_MAN, "4l3k/9/4g4/4p4/4SK3/9/9/9/9 b - 1", 5, 5, 5, 4},   // the own king taken
+             {MODE_MAN, "4k4/4P4/9/9/9/9/9/9/4K4 b - 1", 5, 2, 5, 1},       // taking the king
+             {MODE_COM, "4k4/9/3SG4/9/9/9/9/9/4K4 b - 1", 5, 3, 5, 2},       // mating the computer
+         };
+         for (const auto& c : chains) {
+             setGame(h, c.mode, c.sfen);
+             click(h, c.fx, c.fy);
+             h->Form_MouseMove(1050 + 495 * c.tx + 100, 100 + 615 * c.ty + 100);
+             click(h, c.fx, c.fy);
+         }
+     }},
+    {"an unfinished game", [](EnglishHarness& h) {
+         setGame(h, MODE_MAN, INITIAL);
+         click(h, 3, 7);
+         click(h, 3, 6);
+         h.dialogs.answers = {Answer::No};
+         h->途中再開();
      }},
     {"status texts", [](EnglishHarness& h) {
          setGame(h, MODE_MAN, INITIAL);

@@ -120,17 +120,47 @@ TEST(SettingsFile, EmptyFileIsRepairedSilently) {
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
 
-// A file that cannot be read (a read error) or is far larger than a settings
-// file: the same silent green fallback as a missing one.
-TEST(SettingsFile, UnreadableOrHugeFileFallsBackToGreenSilently) {
-    for (const bool huge : {false, true}) {
+// A file that is there but cannot be read (a read error) or is over the 4 KB
+// limit is never written over: the defaults hold, one box in the whole run
+// names the file and why, start-up run again ("最初") writes nothing either,
+// and only a changed option saves. A file of exactly 4 KB is read as usual.
+TEST(SettingsFile, UnreadableOrOversizedFileIsKeptAndReported) {
+    const std::string uchu = SJIS_UCHU + CRLF;
+    const struct {
+        const char* name;
+        std::string file;
+        bool unreadable;
+        const char* why;   // the box's first line; nullptr: no box, the file is read
+    } cases[] = {
+        {"read error", uchu, true, "設定ファイルを読み込めません。"},
+        {"over the limit", uchu + std::string(4097 - uchu.size(), 'x'), false, "設定ファイルが4096バイトを超えています。"},
+        {"at the limit", uchu + std::string(4096 - uchu.size(), 'x'), false, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         SettingsHarness h;
-        h.files.put(INI, huge ? SJIS_UCHU + CRLF + std::string(1 << 20, 'x') : SJIS_UCHU + CRLF);
-        if (!huge) h.files.unreadable.insert(INI);
+        h.files.put(INI, c.file);
+        if (c.unreadable) h.files.unreadable.insert(INI);
+        CountingFiles counting(h.files);
+        h->io.files = &counting;
         h.start();
-        EXPECT_EQ(h->display.background, PIC_MIDORI) << huge;
-        EXPECT_EQ(h.checkedBackgrounds(), std::vector<std::string>{"MIDORI"}) << huge;
-        EXPECT_TRUE(h.dialogs.shown.empty()) << huge;
+        h.start();
+        EXPECT_EQ(counting.writes, 0);
+        EXPECT_EQ(h.files.get(INI), c.file);
+        if (!c.why) {
+            EXPECT_EQ(h->display.background, PIC_UCHU);
+            EXPECT_TRUE(h.dialogs.shown.empty());
+            continue;
+        }
+        EXPECT_EQ(h->display.background, PIC_MIDORI);
+        EXPECT_EQ(h.checkedBackgrounds(), std::vector<std::string>{"MIDORI"});
+        ASSERT_EQ(h.dialogs.shown.size(), 1u);
+        EXPECT_EQ(h.dialogs.shown[0].text.rfind(std::string(c.why) + "\r" + INI + "\r", 0), 0u)
+            << h.dialogs.shown[0].text;
+        EXPECT_EQ(h.dialogs.shown[0].title, "環境設定");
+        h.files.unreadable.clear();
+        h->TATAMI_Click();
+        EXPECT_EQ(h.files.get(INI), SJIS_TATAMI + CRLF);
     }
 }
 

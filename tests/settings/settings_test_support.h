@@ -49,14 +49,14 @@ public:
     ReadResult readAll(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) const override {
         return inner_.readAll(path, limit, bytes);
     }
-    bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes) override {
+    bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes, std::size_t limit) override {
         ++writes;
         if (failures < 0) return false;
         if (failures > 0) {
             --failures;
             return false;
         }
-        return inner_.writeAll(path, bytes);
+        return inner_.writeAll(path, bytes, limit);
     }
     bool remove(const std::string& path) override { return inner_.remove(path); }
     bool rename(const std::string& from, const std::string& to) override { return inner_.rename(from, to); }

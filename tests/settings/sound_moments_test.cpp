@@ -80,12 +80,16 @@ TEST(SoundMoments, StepsResetAndTurningClick) {
     EXPECT_EQ(h.sound.log, Log{"dsPlay(4)"});
     EXPECT_TRUE(h.checking.shown.empty());
 
-    // "最初": start-up again (the music restarts on the buffers it has), then the click.
-    h->BGM_Click();
+    // "最初": start-up again (the music restarts on the buffers it has, unless
+    // the player turned it off), then the click.
     h.reset();
     h->CANCEL_Click();
     EXPECT_EQ(h.sound.log, (Log{"dsPlayLooping(5)", "dsPlay(4)"}));
-    EXPECT_TRUE(h.menu.isChecked("BGM"));
+    h->BGM_Click();
+    h.reset();
+    h->CANCEL_Click();
+    EXPECT_EQ(h.sound.log, Log{"dsPlay(4)"});
+    EXPECT_FALSE(h.menu.isChecked("BGM"));
 }
 
 TEST(SoundMoments, HandicapChangeClicksRefusedOneBuzzes) {

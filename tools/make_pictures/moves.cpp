@@ -18,7 +18,9 @@ namespace zelkora::art {
 namespace {
 
 constexpr double W = 33;
-constexpr double DOT_RADIUS = 1.3, LINE_WIDTH = 1.4;
+// At 100% the smallest piece (the pawn, 0.84 of a king) still shows a dot
+// and a line at least 3 pixels across.
+constexpr double DOT_RADIUS = 2.45, LINE_WIDTH = 3.6;
 
 // One direction on the left half or straight ahead or back (dx <= 0); the
 // right half is its mirror image.
@@ -31,14 +33,14 @@ struct Ray {
 
 const Ray RAYS[] = {
     {0, -1, {16.5, 10.0}, {16.5, 15.0}, {16.5, 1.0}, {16.5, 5.5}},
-    {0, 1, {16.5, 33.2}, {16.5, 31.0}, {16.5, 40.2}, {16.5, 36.0}},
+    {0, 1, {16.5, 33.2}, {16.5, 31.0}, {16.5, 40.2}, {16.5, 37.2}},
     {-1, 0, {7.4, 23.0}, {9.4, 23.0}, {1.0, 23.0}, {2.6, 23.0}},
     {-1, -1, {8.6, 13.4}, {10.6, 15.6}, {2.2, 6.4}, {3.9, 8.2}},
     {-1, 1, {8.4, 33.0}, {10.4, 30.6}, {2.6, 39.6}, {5.6, 36.2}},
 };
 
 // The knight's dot on the left; the right one is its mirror image.
-constexpr QPointF KNIGHT_LEFT{12.0, 7.4};
+constexpr QPointF KNIGHT_LEFT{12.8, 6.8};
 
 QPointF mirrored(QPointF p) { return {W - p.x(), p.y()}; }
 
