@@ -266,6 +266,13 @@ struct HelpUsed {
     bool hint = false;    // a hint was shown ("ヒント")
 };
 
+// A game to review: the position it started from and every move of its list.
+struct ReviewSource {
+    Board board;
+    Hands hands;
+    std::vector<MoveRecord> moves;
+};
+
 class Form1 {
 public:
     explicit Form1(const Ports& ports);
@@ -569,6 +576,15 @@ public:
     // A game against the computer ended: counted by level and handicap grade.
     void 成績_記録(bool won);
     void SEISEKI_Click();
+
+    // ---- Review (review/review_game.cpp) ----
+    void KENTOU_Click();
+    // The game on the board: its start found by stepping back, its whole list.
+    ReviewSource 検討_棋譜() const;
+    // Shows the position after `move` moves (0: the start) as stepping there
+    // would, with `best` (when given) outlined as a hint.
+    void 検討_局面(int move, const MoveRecord* best);
+
     // ---- Lessons (lessons/lessons_menu.cpp) ----
     void NYUMON_Click();   // "入門": the list of lessons
 };

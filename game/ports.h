@@ -215,6 +215,14 @@ public:
     virtual void show() = 0;
 };
 
+// The review window, kept by the platform layer: "検討" asks it to open on the
+// game on the board, which it reads from the core (Form1::検討_棋譜).
+class Reviewer {
+public:
+    virtual ~Reviewer() = default;
+    virtual void open() = 0;
+};
+
 // Everything the core needs from outside, handed to Form1 at construction.
 struct Ports {
     Canvas* canvas = nullptr;
@@ -230,6 +238,7 @@ struct Ports {
     Worker* worker = nullptr;
     Places places;
     Results* results = nullptr;   // none: nothing is counted
+    Reviewer* reviewer = nullptr; // none: "検討" is refused
 };
 
 }  // namespace zelkora

@@ -29,10 +29,13 @@ std::vector<GamePosition> gamePositions(const Board& board, const Hands& hands, 
     return positions;
 }
 
-PositionReview reviewPosition(const GamePosition& position) {
+PositionReview reviewPosition(const GamePosition& position, const std::atomic<bool>* stop) {
     engine::Position p = toEngine(position.board, position.hands, position.upperToMove);
     engine::Searcher searcher;
-    const engine::SearchResult r = searcher.search(p, searchLimits(5));
+    engine::SearchLimits limits = searchLimits(5);
+    limits.stop = stop;
+    limits.margin = 0;   // the best move itself, as a hint shows it
+    const engine::SearchResult r = searcher.search(p, limits);
     PositionReview review;
     review.bestValid = r.valid;
     if (r.valid) review.best = toRecord(p, r.best);

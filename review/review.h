@@ -14,6 +14,7 @@
 // `reviewPosition` on a worker for one position after another.
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -45,8 +46,9 @@ struct GamePosition {
 // and the one after each move; stops at the first entry that cannot be stepped.
 std::vector<GamePosition> gamePositions(const Board& board, const Hands& hands, const std::vector<MoveRecord>& moves);
 
-// Searches one position at LEVEL5's budget.
-PositionReview reviewPosition(const GamePosition& position);
+// Searches one position at LEVEL5's budget; `stop`, when given and set from
+// another thread, ends the search early.
+PositionReview reviewPosition(const GamePosition& position, const std::atomic<bool>* stop = nullptr);
 
 struct ReviewedMove {
     MoveRecord played;

@@ -256,12 +256,13 @@ const Scenario SCENARIOS[] = {
              click(h, c.fx, c.fy);
          }
      }},
-    {"an unfinished game", [](EnglishHarness& h) {
+    {"an unfinished game, nothing to review", [](EnglishHarness& h) {
          setGame(h, MODE_MAN, INITIAL);
          click(h, 3, 7);
          click(h, 3, 6);
          h.dialogs.answers = {Answer::No};
          h->途中再開();
+         h->KENTOU_Click();
      }},
     {"status texts", [](EnglishHarness& h) {
          setGame(h, MODE_MAN, INITIAL);
