@@ -29,11 +29,12 @@ std::vector<GamePosition> gamePositions(const Board& board, const Hands& hands, 
     return positions;
 }
 
-PositionReview reviewPosition(const GamePosition& position, const std::atomic<bool>* stop) {
+PositionReview reviewPosition(const GamePosition& position, const std::atomic<bool>* stop, std::uint64_t nodes) {
     engine::Position p = toEngine(position.board, position.hands, position.upperToMove);
     engine::Searcher searcher;
     engine::SearchLimits limits = searchLimits(5);
     limits.stop = stop;
+    if (nodes) limits.nodes = nodes;
     limits.margin = 0;   // the best move itself, as a hint shows it
     const engine::SearchResult r = searcher.search(p, limits);
     PositionReview review;

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -46,9 +47,10 @@ struct GamePosition {
 // and the one after each move; stops at the first entry that cannot be stepped.
 std::vector<GamePosition> gamePositions(const Board& board, const Hands& hands, const std::vector<MoveRecord>& moves);
 
-// Searches one position at LEVEL5's budget; `stop`, when given and set from
-// another thread, ends the search early.
-PositionReview reviewPosition(const GamePosition& position, const std::atomic<bool>* stop = nullptr);
+// Searches one position at LEVEL5's budget, or at `nodes` when not 0; `stop`,
+// when given and set from another thread, ends the search early.
+PositionReview reviewPosition(const GamePosition& position, const std::atomic<bool>* stop = nullptr,
+                              std::uint64_t nodes = 0);
 
 struct ReviewedMove {
     MoveRecord played;

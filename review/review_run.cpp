@@ -13,8 +13,35 @@ ReviewRun::ReviewRun(Worker& worker, std::vector<GamePosition> positions, std::v
 
 ReviewRun::~ReviewRun() { cancel(); }
 
+namespace {
+
+// A few thousand nodes: the whole game's sketch takes about as long as one
+// position's search at LEVEL5.
+constexpr std::uint64_t SKETCH_NODES = 12000;
+
+}  // namespace
+
 void ReviewRun::start() {
-    if (!running_ && !cancelled_) searchNext();
+    if (running_ || cancelled_) return;
+    running_ = true;
+    sketch();
+}
+
+void ReviewRun::sketch() {
+    auto answer = std::make_shared<std::vector<int>>();
+    std::vector<GamePosition> positions = positions_;
+    std::shared_ptr<std::atomic<bool>> stop = stop_;
+    std::shared_ptr<bool> live = live_;
+    worker_.run(
+        [answer, positions = std::move(positions), stop] {
+            for (const GamePosition& p : positions) answer->push_back(reviewPosition(p, stop.get(), SKETCH_NODES).lowerEval);
+        },
+        [this, answer, live] {
+            if (!*live) return;
+            sketch_ = *answer;
+            if (onSketched) onSketched();
+            if (*live) searchNext();
+        });
 }
 
 void ReviewRun::cancel() {
@@ -43,8 +70,10 @@ void ReviewRun::searchNext() {
 }
 
 std::optional<int> ReviewRun::evalAfter(int move) const {
-    if (move < 1 || move > moveCount() || move >= searched()) return std::nullopt;
-    return reviews_[move].lowerEval;
+    if (move < 1 || move > moveCount()) return std::nullopt;
+    if (move < searched()) return reviews_[move].lowerEval;
+    if (sketched()) return sketch_[move];
+    return std::nullopt;
 }
 
 std::optional<ReviewedMove> ReviewRun::reviewed(int move) const {

@@ -138,6 +138,9 @@ void ReviewWindow::review(const ReviewSource& source, Language language) {
     setTexts();
     moveAxis_->setRange(0, std::max<int>(1, static_cast<int>(moves_.size())));
     run_ = std::make_unique<ReviewRun>(worker_, gamePositions(source.board, source.hands, moves_), moves_);
+    run_->onSketched = [this] {
+        for (int move = 1; move <= run_->moveCount(); ++move) line_->append(QPointF(move, *run_->evalAfter(move)));
+    };
     run_->onSearched = [this](int position) { searched(position); };
     progress_->setRange(0, run_->positionCount());
     showProgress();
@@ -150,7 +153,9 @@ void ReviewWindow::searched(int position) {
     const std::optional<ReviewedMove> move = run_->reviewed(position);
     if (!move) return;
     const QPointF point(position, move->lowerEvalAfter);
-    line_->append(point);
+    // The searched evaluation replaces the sketched one.
+    if (line_->count() >= position) line_->replace(position - 1, point);
+    else line_->append(point);
     if (move->mark == Mark::None) return;
     marks(move->mark)->append(point);
     const MoveRecord* previous = position >= 2 ? &moves_[position - 2] : nullptr;

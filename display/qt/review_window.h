@@ -2,8 +2,9 @@
 // moves listed beside it, a progress bar and a cancel button.
 //
 // The positions are searched one after another on a worker (review/
-// review_run.h), so the window and the game stay responsive; each move's point
-// appears as soon as its search answers. The graph runs across the moves and
+// review_run.h), so the window and the game stay responsive; a sketch of the
+// whole graph comes first, and each move's point is replaced as soon as its
+// search at LEVEL5's budget answers. The graph runs across the moves and
 // up the evaluation from the lower player's view, clamped, so a forced win
 // stands at the top or the bottom edge. Mistakes and blunders are marked on it
 // and listed with the move played and the best move. Clicking a point or a row

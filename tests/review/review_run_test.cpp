@@ -1,6 +1,7 @@
-// The review in the background: positions are searched one at a time on the
-// worker, a move's point comes with its own position and its mark with the one
-// before, and cancelling drops the running search's answer and every later one.
+// The review in the background: a sketch of every position first, then the
+// positions one at a time on the worker, a move's mark once its position and
+// the one before are searched; cancelling drops the running search's answer
+// and every later one.
 #include <gtest/gtest.h>
 
 #include "game/sfen.h"
@@ -29,11 +30,14 @@ TEST(ReviewRun, PointsFollowTheSearchesInOrder) {
     std::vector<int> told;
     run.onSearched = [&](int position) { told.push_back(position); };
     run.start();
-    EXPECT_EQ(run.searched(), 0) << "nothing is searched on the caller's thread";
+    EXPECT_FALSE(run.evalAfter(1).has_value()) << "nothing is searched on the caller's thread";
     worker.finishJobs();
-    EXPECT_FALSE(run.evalAfter(1).has_value()) << "only the start is searched";
+    ASSERT_TRUE(run.sketched());
+    EXPECT_TRUE(run.evalAfter(2).has_value()) << "the sketch covers every move";
+    EXPECT_EQ(run.searched(), 0);
     worker.finishJobs();
-    ASSERT_TRUE(run.evalAfter(1).has_value());
+    EXPECT_FALSE(run.reviewed(1).has_value()) << "only the start is searched";
+    worker.finishJobs();
     const std::optional<ReviewedMove> first = run.reviewed(1);
     ASSERT_TRUE(first.has_value());
     EXPECT_EQ(first->mark, Mark::Blunder);
@@ -50,6 +54,7 @@ TEST(ReviewRun, CancelDropsTheRunningSearchAndTheRest) {
     worker.hold = true;
     ReviewRun run(worker, positionsOf(), MOVES);
     run.start();
+    worker.finishJobs();   // the sketch
     worker.finishJobs();
     run.cancel();
     worker.finishJobs();   // the search that was running answers after the cancel
