@@ -12,7 +12,7 @@ BUILD     ?= build
 PREFIX    ?= /usr/local
 DESTDIR   ?=
 FUZZ_TIME ?= 60
-PACKAGES  := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libopenal-dev libsndfile1-dev \
+PACKAGES  := cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libgl-dev libopenal-dev libsndfile1-dev \
              libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-mincho qt6-translations-l10n \
              qt6-tools-dev qt6-l10n-tools desktop-file-utils appstream dpkg-dev xvfb openbox x11-utils
 HEADLESS  := QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null

@@ -26,6 +26,14 @@ QString documentsFolder() {
     return QDir::homePath();
 }
 
+// The user's state folder by the XDG rules: $XDG_STATE_HOME when it is an
+// absolute path, else ~/.local/state.
+QString stateHome() {
+    const QString xdg = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg)) return xdg;
+    return QDir::homePath() + "/.local/state";
+}
+
 }  // namespace
 
 FileLayout FileLayout::ofProgram(const QString& programFolder) {
@@ -35,6 +43,7 @@ FileLayout FileLayout::ofProgram(const QString& programFolder) {
         layout.soundLibrary = beside;
         layout.soundFolder = programFolder;
         layout.settingsFolder = programFolder;
+        layout.stateFolder = programFolder;
         layout.dataFolder = programFolder;
         layout.recordsFolder = QDir::currentPath();
         return layout;
@@ -47,6 +56,7 @@ FileLayout FileLayout::ofProgram(const QString& programFolder) {
     layout.dataFolder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(APP_ID);
     layout.recordsFolder = documentsFolder();
+    layout.stateFolder = QDir(stateHome()).filePath(APP_ID);
     return layout;
 }
 
@@ -61,6 +71,7 @@ Places FileLayout::places() const {
     Places places;
     places.settingsFolder = settingsFolder.toStdString();
     places.soundFolder = soundFolder.toStdString();
+    places.stateFolder = stateFolder.toStdString();
     places.dataFolder = dataFolder.toStdString();
     return places;
 }

@@ -12,8 +12,11 @@
 //   lives in the user's configuration folder ($XDG_CONFIG_HOME/<app id>) and
 //   the record panel opens in the user's documents folder, or in the home
 //   folder when there is none; both come from Qt's standard paths. The
-//   player's progress in the lessons goes to the user's data folder
-//   ($XDG_DATA_HOME/<app id>); a build-folder copy keeps it beside itself.
+//   unfinished game is kept in the user's state folder ($XDG_STATE_HOME/<app
+//   id>, ~/.local/state/<app id> when that is unset: Qt 6.4 has no state
+//   location); the results and the progress in the lessons in the user's data
+//   folder ($XDG_DATA_HOME/<app id>). A build-folder copy keeps them beside
+//   itself.
 // Window tests and the screenshot run use the working-folder layout: wave
 // files and settings in the current folder, so they never touch a player's
 // settings.
@@ -34,7 +37,8 @@ struct FileLayout {
     QString soundFolder;      // folder of the four wave files; empty: current folder
     QString settingsFolder;   // folder of "Zelkora.ini"; empty: current folder
     QString recordsFolder;    // where the record panel opens first
-    QString dataFolder;       // the player's progress in the lessons; empty: current folder
+    QString stateFolder;      // the unfinished game; empty: current folder
+    QString dataFolder;       // the results and the lessons' progress; empty: current folder
 
     // The layout of the program whose executable lies in `programFolder`.
     static FileLayout ofProgram(const QString& programFolder);

@@ -83,7 +83,11 @@ int main(int argc, char** argv) {
         return zelkora::runStartupReport(zelkora::FileLayout::ofProgram(QCoreApplication::applicationDirPath()));
     zelkora::MainWindow window(zelkora::FileLayout::ofProgram(QCoreApplication::applicationDirPath()));
     window.show();
-    // The first start offers the lessons once the window is on the screen.
-    QTimer::singleShot(0, &window, [&window] { window.offerLessons(); });
+    // Once the window is on the screen: the unfinished game is offered, and
+    // when none is taken up, the first start offers the lessons.
+    QTimer::singleShot(0, &window, [&window] {
+        if (window.hasEnded() || window.form().途中再開()) return;
+        window.offerLessons();
+    });
     return app.exec();
 }

@@ -24,6 +24,9 @@
 #include "display/qt/qt_window.h"
 #include "display/qt/qt_worker.h"
 #include "display/qt/record_panel.h"
+#include "display/qt/results_book.h"
+#include "display/qt/results_window.h"
+#include "display/qt/review_window.h"
 #include "display/qt/steady_clock.h"
 #include "display/qt/window_texts.h"
 #include "platform/disk_files.h"
@@ -33,6 +36,16 @@ namespace zelkora {
 namespace {
 
 constexpr int ESCAPE = 27;
+
+// "検討" from the core reaches the window through this.
+class CallingReviewer : public Reviewer {
+public:
+    explicit CallingReviewer(std::function<void()> open) : open_(std::move(open)) {}
+    void open() override { open_(); }
+
+private:
+    std::function<void()> open_;
+};
 
 }  // namespace
 
@@ -55,9 +68,12 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
         ownClock_ = std::make_unique<SteadyClock>();
         clock = ownClock_.get();
     }
+    reviewWorker_ = worker;
     if (!worker) {
         ownWorker_ = std::make_unique<QtWorker>();
         worker = ownWorker_.get();
+        ownReviewWorker_ = std::make_unique<QtWorker>();
+        reviewWorker_ = ownReviewWorker_.get();
     }
     menu_ = std::make_unique<QtMenu>();
     sound_ = std::make_unique<LoadedSoundLibrary>(layout_.soundLibrary.toStdString());
@@ -68,13 +84,14 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
         if (lessons_) lessons_->setScale(scale);
     };
     panel_->startIn(layout_.recordsFolder);
-    // The settings folder of an installed copy may not exist yet; when it
+    // The folders of an installed copy may not exist yet; when one
     // cannot be made, writing the file fails and the game says so. A caller's
     // own file port decides for itself what it writes.
     if (!files) {
         ownFiles_ = std::make_unique<DiskFiles>();
         files = ownFiles_.get();
-        if (!layout_.settingsFolder.isEmpty()) QDir().mkpath(layout_.settingsFolder);
+        for (const QString& folder : {layout_.settingsFolder, layout_.stateFolder, layout_.dataFolder})
+            if (!folder.isEmpty()) QDir().mkpath(folder);
     }
 
     Ports ports;
@@ -88,6 +105,17 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     ports.files = files;
     ports.worker = worker;
     ports.places = layout_.places();
+    results_ = std::make_unique<ResultsBook>(*files, *dialogs, ports.places.dataFolder,
+                                             [this] { return form_->display.language; });
+    results_->onShow = [this] {
+        if (!resultsWindow_) resultsWindow_ = new ResultsWindow(*results_, this);
+        resultsWindow_->refresh();
+        resultsWindow_->show();
+        resultsWindow_->raise();
+    };
+    ports.results = results_.get();
+    reviewer_ = std::make_unique<CallingReviewer>([this] { openReview(); });
+    ports.reviewer = reviewer_.get();
     form_ = std::make_unique<Form1>(ports);
 
     panel_->onFileChosen = [this](const std::string& name) { form_->File1_Click(name); };
@@ -121,6 +149,9 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
 }
 
 MainWindow::~MainWindow() {
+    // A review still searching is stopped before the workers go.
+    delete reviewWindow_;
+    reviewWindow_ = nullptr;
     // A search still running ends now; the worker, destroyed with the window,
     // waits for it and drops its answer.
     form_->stopThinking();
@@ -207,6 +238,21 @@ void MainWindow::openHowToPlay() {
     howToPlay_->show();
     howToPlay_->raise();
     howToPlay_->activateWindow();
+}
+
+// The review window starts on the game on the board each time it is asked
+// for; a point or a row chosen there steps the main board to that position.
+void MainWindow::openReview() {
+    if (!reviewWindow_) {
+        reviewWindow_ = new ReviewWindow(*reviewWorker_, this);
+        reviewWindow_->onChoose = [this](int position, const MoveRecord* best) {
+            if (!form_->display.ended) form_->検討_局面(position, best);
+        };
+    }
+    reviewWindow_->review(form_->検討_棋譜(), form_->display.language);
+    reviewWindow_->show();
+    reviewWindow_->raise();
+    reviewWindow_->activateWindow();
 }
 
 void MainWindow::run(void (Form1::*handler)()) {

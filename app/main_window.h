@@ -53,6 +53,9 @@ class QtWindow;
 class QtWorker;
 class RecordPanelWidgets;
 class RetainedCanvas;
+class ResultsBook;
+class ResultsWindow;
+class ReviewWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -83,6 +86,10 @@ public:
     const FileLayout& fileLayout() const { return layout_; }
     // True when the sound library and all its functions were found.
     bool soundLibraryLoaded() const;
+    // The results window, made when "成績" is first chosen (null before).
+    ResultsWindow* resultsWindow() const { return resultsWindow_; }
+    // The review window, made when "検討" is first chosen (null before).
+    ReviewWindow* reviewWindow() const { return reviewWindow_; }
     // The lessons of "入門" (app/lesson_mode.h).
     LessonMode& lessons() { return *lessons_; }
     // The first start's offer of the lessons, once; the program calls it
@@ -105,6 +112,7 @@ private:
     void run(void (Form1::*handler)());
     void quitProgram();
     void openHowToPlay();
+    void openReview();
 
     FileLayout layout_;
     CanvasWidget* canvas_;   // owned by Qt as the central widget
@@ -119,6 +127,14 @@ private:
     std::unique_ptr<Form1> form_;
     std::unique_ptr<LessonMode> lessons_;
     std::vector<std::pair<QAction*, Text>> captions_;   // every menu item with its caption
+    std::unique_ptr<ResultsBook> results_;
+    ResultsWindow* resultsWindow_ = nullptr;   // owned by Qt as a child
+    // The review searches on a worker of its own, so the computer's reply never
+    // waits behind it; a worker handed to the window (tests) serves both.
+    std::unique_ptr<QtWorker> ownReviewWorker_;
+    Worker* reviewWorker_ = nullptr;
+    std::unique_ptr<Reviewer> reviewer_;
+    ReviewWindow* reviewWindow_ = nullptr;     // owned by Qt as a child
     std::unique_ptr<HowToPlayWindow> howToPlay_;
 };
 

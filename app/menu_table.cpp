@@ -39,6 +39,8 @@ const MenuItem MENU[] = {
     {"KIFU_READ", Text::MENU_KIFU_READ, "KIFU", &F::KIFU_READ_Click, false},
     {"KIFU_WRITE", Text::MENU_KIFU_WRITE, "KIFU", &F::KIFU_WRITE_Click, false},
     {"KIFU_KIF", Text::MENU_KIFU_KIF, "KIFU", &F::KIFU_KIF_Click, false},
+    {"KENTOU", Text::MENU_KENTOU, "KIFU", &F::KENTOU_Click, false},
+    {"SEISEKI", Text::MENU_SEISEKI, "KIFU", &F::SEISEKI_Click, false},
 
     {"OPTION", Text::MENU_OPTION, nullptr, &F::OPTION_Click, false},
     {"HAIKEI_GA", Text::MENU_HAIKEI_GA, "OPTION", nullptr, false},

@@ -22,6 +22,7 @@
 #include "app/console_dialogs.h"
 #include "app/lesson_mode.h"
 #include "app/how_to_play.h"
+#include "app/screenshots_after_game.h"
 #include "app/main_window.h"
 #include "display/qt/canvas_widget.h"
 #include "display/qt/qt_dialogs.h"
@@ -193,7 +194,7 @@ std::function<void(MainWindow&)> lookAheadIn(bool inEnglish, int percent) {
 }
 
 // One row per picture: its name and how to get there from a fresh window.
-const std::vector<ScreenshotScenario> SCENARIOS = withLessonPictures({
+const std::vector<ScreenshotScenario> SCENARIOS = withAfterGamePictures(withLessonPictures({
     // The window as a player first sees it: initial position, empty stands,
     // the background from the settings and the title.
     {"startup", [](MainWindow&) {}},
@@ -336,7 +337,7 @@ const std::vector<ScreenshotScenario> SCENARIOS = withLessonPictures({
          recordPanel(w, {{"Text2", "Game 1"}, {"Text3", "First player"}, {"Text4", "Second player"},
                          {"Text1", "example"}});
      }},
-});
+}));
 
 // The console's answers, with a hook that runs once before the first answer.
 class ScreenshotDialogs : public ConsoleDialogs {
@@ -348,8 +349,8 @@ public:
     }
 };
 
-bool save(QWidget& window, const QString& path) {
-    if (window.grab().toImage().save(path)) {
+bool save(const QImage& picture, const QString& path) {
+    if (picture.save(path)) {
         std::printf("%s\n", qPrintable(QDir::cleanPath(path)));
         return true;
     }
@@ -375,14 +376,14 @@ bool shoot(const QString& folder, const ScreenshotScenario& scenario, const QStr
     if (scenario.atFirstBox)
         dialogs.beforeAnswer = [&] {
             QApplication::processEvents();
-            saved = save(window, path);
+            saved = save(window.grab().toImage(), path);
         };
     scenario.drive(window);
     window.waitUntilIdle();
     QApplication::processEvents();
     QWidget* subject = &window;
     if (scenario.howToPlay && window.howToPlay()) subject = window.howToPlay();
-    if (!scenario.atFirstBox) saved = save(*subject, path);
+    if (!scenario.atFirstBox) saved = save(scenario.picture ? scenario.picture(window) : subject->grab().toImage(), path);
     return saved;
 }
 

@@ -14,6 +14,7 @@
 #include <functional>
 #include <span>
 
+#include <QImage>
 #include <QString>
 
 namespace zelkora {
@@ -25,6 +26,7 @@ struct ScreenshotScenario {
     std::function<void(MainWindow&)> drive;    // brings the window into the pictured state
     bool atFirstBox = false;                   // taken when the first box appears, not at the end
     bool howToPlay = false;                    // the window of "遊び方" is taken, not the main window
+    std::function<QImage(MainWindow&)> picture;   // when set, the picture taken instead of the window
 };
 
 std::span<const ScreenshotScenario> screenshotScenarios();

@@ -16,9 +16,10 @@
 namespace zelkora {
 namespace {
 
-// The real files for reading; a write is taken as done and nothing reaches the
-// disk, so start-up runs as it would (no box about a file it could not write)
-// and a report leaves the player's files, and their folders, as they were.
+// The real files for reading; a write, removal or renaming is taken as done
+// and nothing reaches the disk, so start-up runs as it would (no box about a
+// file it could not write) and a report leaves the player's files, and their
+// folders, as they were.
 class LookOnlyFiles : public Files {
 public:
     bool exists(const std::string& path) const override { return disk_.exists(path); }
@@ -26,6 +27,8 @@ public:
         return disk_.readAll(path, limit, bytes);
     }
     bool writeAll(const std::string&, const std::vector<std::uint8_t>&, std::size_t) override { return true; }
+    bool remove(const std::string&) override { return true; }
+    bool rename(const std::string&, const std::string&) override { return true; }
 
 private:
     DiskFiles disk_;

@@ -48,5 +48,8 @@ int lessonsCommand(const Args& args, std::istream& in, std::ostream& out, std::o
 int replayCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 // The record FILE as KIF in UTF-8, as "KIF書出" writes it (without 開始日時).
 int kifCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+// Every move of the record FILE with the evaluation after it, the best move
+// and its mark, then the marks per side (cli/review.cpp).
+int reviewCommand(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace zelkora::cli

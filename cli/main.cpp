@@ -24,6 +24,7 @@ const Command kCommands[] = {
     {"match", "match --levels A,B --games N [--seed S] [--jobs N]", zelkora::cli::matchCommand},
     {"replay", "replay FILE", zelkora::cli::replayCommand},
     {"kif", "kif FILE", zelkora::cli::kifCommand},
+    {"review", "review FILE", zelkora::cli::reviewCommand},
     {"lessons", "lessons", zelkora::cli::lessonsCommand},
 };
 

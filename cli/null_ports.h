@@ -79,6 +79,8 @@ public:
         return ReadResult::Unreadable;
     }
     bool writeAll(const std::string&, const std::vector<std::uint8_t>&, std::size_t) override { return false; }
+    bool remove(const std::string&) override { return true; }
+    bool rename(const std::string&, const std::string&) override { return false; }
 };
 
 // All of them together, handed to every Form1 the engine makes.

@@ -59,6 +59,7 @@ void showHint(Form1& f, const Form1& searched, bool lower) {
     f.ヒント消去();
     f.display.hint = lower ? turnedBack(searched.com.chosen) : searched.com.chosen;
     f.描画_ヒント();
+    f.help.hint = true;
 }
 
 }  // namespace

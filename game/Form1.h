@@ -259,6 +259,20 @@ struct ThinkingState {
     MoveText previous;        // the upper side's last move, written again when no move is played
 };
 
+// Help the player took in the game now running, for the results: both are
+// cleared when a game against the computer starts.
+struct HelpUsed {
+    bool matta = false;   // a move was taken back ("待った")
+    bool hint = false;    // a hint was shown ("ヒント")
+};
+
+// A game to review: the position it started from and every move of its list.
+struct ReviewSource {
+    Board board;
+    Hands hands;
+    std::vector<MoveRecord> moves;
+};
+
 class Form1 {
 public:
     explicit Form1(const Ports& ports);
@@ -542,6 +556,34 @@ public:
     void ENGLISH_Click();
     void KOMA_DENTOU_Click();
     void KOMA_SHOSHIN_Click();
+
+    // ---- The unfinished game (resume/resume_game.cpp) ----
+    HelpUsed help;
+    // The game name and the two players' names last typed into the record
+    // panel; the panel shows them again when it opens for saving.
+    std::array<std::string, 3> typedNames;
+    // After every move: the game running is written to the state folder; when
+    // none runs (it ended, none was started) the file is removed.
+    void 途中保存();
+    // At start-up, once the window is shown: offers the unfinished game kept
+    // there. Yes takes it up exactly as it was; No removes it. Answers true
+    // when the game was taken up.
+    bool 途中再開();
+    // The game is over or abandoned: its file goes.
+    void 途中削除();
+
+    // ---- Results (results/results_game.cpp) ----
+    // A game against the computer ended: counted by level and handicap grade.
+    void 成績_記録(bool won);
+    void SEISEKI_Click();
+
+    // ---- Review (review/review_game.cpp) ----
+    void KENTOU_Click();
+    // The game on the board: its start found by stepping back, its whole list.
+    ReviewSource 検討_棋譜() const;
+    // Shows the position after `move` moves (0: the start) as stepping there
+    // would, with `best` (when given) outlined as a hint.
+    void 検討_局面(int move, const MoveRecord* best);
 
     // ---- Lessons (lessons/lessons_menu.cpp) ----
     void NYUMON_Click();   // "入門": the list of lessons

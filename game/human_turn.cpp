@@ -146,6 +146,7 @@ int playMove(Form1& f, int button, int col, int row) {
     const MoveRecord* played = &f.moves.entry[f.moves.count];
     if (isUpper(sel.piece)) f.描画_移動結果(-2, 8, col, row, sel.piece, COLOUR_WHITE, played);
     else f.描画_移動結果(13, 3, col, row, sel.piece, COLOUR_WHITE, played);
+    f.途中保存();
     return captured;
 }
 

@@ -37,6 +37,8 @@ void Form1::MATCH_MAN_Click() {}
 
 void Form1::START_Click() {
     if (!newGameAccepted(*this)) return;
+    途中削除();
+    help = HelpUsed{};
     描画_棋譜読込み部分消去();
     描画_絵(display.background, -2, 0);
     描画_絵(display.background, -1, 0);
@@ -51,6 +53,8 @@ void Form1::START_Click() {
 
 void Form1::SENTE_Click() {
     if (!newGameAccepted(*this)) return;
+    途中削除();
+    help = HelpUsed{};
     moves.finished = 0;
     comSeedFromClock();
     描画_棋譜読込み部分消去();
@@ -67,6 +71,8 @@ void Form1::SENTE_Click() {
 
 void Form1::GOTE_Click() {
     if (!newGameAccepted(*this)) return;
+    途中削除();
+    help = HelpUsed{};
     moves.finished = 0;
     comSeedFromClock();
     描画_棋譜読込み部分消去();

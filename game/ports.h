@@ -174,6 +174,10 @@ public:
     // the format being written: an existing file larger than that is not one of
     // the game's files and may be refused rather than read.
     virtual bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes, std::size_t limit) = 0;
+    // Removes the file; true when none stands there afterwards.
+    virtual bool remove(const std::string& path) = 0;
+    // Gives the file a new name in its folder or another; false on failure.
+    virtual bool rename(const std::string& from, const std::string& to) = 0;
 };
 
 // Where the game's own files are. The platform layer decides (beside the
@@ -183,7 +187,8 @@ public:
 struct Places {
     std::string settingsFolder;   // holds "Zelkora.ini"
     std::string soundFolder;      // holds the four wave files
-    std::string dataFolder;       // holds the player's progress in the lessons
+    std::string stateFolder;      // holds the unfinished game ("対局中.txt")
+    std::string dataFolder;       // holds the player's results ("成績.json") and lessons' progress
 };
 
 // A file of `folder` by its name; in the current folder when `folder` is empty.
@@ -191,6 +196,32 @@ inline std::string pathIn(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     return folder.back() == '/' ? folder + name : folder + '/' + name;
 }
+
+// One finished game against the computer, as the results count it.
+struct GameResult {
+    int level = 0;
+    int grade = 0;         // handicap grade -10..10
+    bool won = false;
+    bool matta = false;    // a move was taken back
+    bool hint = false;     // a hint was shown
+};
+
+// The player's results, kept by the platform layer: the core reports every
+// finished game against the computer and asks for the results window.
+class Results {
+public:
+    virtual ~Results() = default;
+    virtual void record(const GameResult& game) = 0;
+    virtual void show() = 0;
+};
+
+// The review window, kept by the platform layer: "検討" asks it to open on the
+// game on the board, which it reads from the core (Form1::検討_棋譜).
+class Reviewer {
+public:
+    virtual ~Reviewer() = default;
+    virtual void open() = 0;
+};
 
 // Everything the core needs from outside, handed to Form1 at construction.
 struct Ports {
@@ -206,6 +237,8 @@ struct Ports {
     // (the command-line tool and the benchmarks, which have no window to keep alive).
     Worker* worker = nullptr;
     Places places;
+    Results* results = nullptr;   // none: nothing is counted
+    Reviewer* reviewer = nullptr; // none: "検討" is refused
 };
 
 }  // namespace zelkora

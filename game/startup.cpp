@@ -115,6 +115,8 @@ void Form1::初期設定() {
 }
 
 void Form1::終了(const std::string& winner) {
+    途中削除();
+    if (turn.gameMode == MODE_COM) 成績_記録(winner == "あなた");
     std::string sentence = winner + "の勝ちです";
     for (const WinnerText& w : WINNERS)
         if (winner == w.winner) sentence = 文言(w.sentence);

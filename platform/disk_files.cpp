@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -233,6 +234,14 @@ bool DiskFiles::writeAll(const std::string& path, const std::vector<std::uint8_t
                                                      : replaceByRename(calls(), target, replacing ? &old : nullptr, bytes);
     if (saved) sweepStaleTemporaries(folderOf(target));
     return saved;
+}
+
+bool DiskFiles::remove(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool DiskFiles::rename(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
 SaveCalls& DiskFiles::calls() const {

@@ -47,6 +47,8 @@ public:
     bool exists(const std::string& path) const override;
     ReadResult readAll(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) const override;
     bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes, std::size_t limit) override;
+    bool remove(const std::string& path) override;
+    bool rename(const std::string& from, const std::string& to) override;
 
 private:
     SaveCalls* calls_ = nullptr;   // null: the system's own

@@ -116,6 +116,8 @@ void Form1::MATTA_Click() {
     描画_手数(moves.moveNumber);
     描画_手番();
     playSound(sounds.placed);
+    help.matta = true;
+    途中保存();
 }
 
 }  // namespace zelkora

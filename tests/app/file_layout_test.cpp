@@ -37,12 +37,15 @@ struct LayoutCase {
     bool installed;
     const char* settings;   // expected settings folder; ROOT, HOME and PROGRAM are replaced
     const char* records;    // expected records folder; CWD is the current folder
+    const char* state;      // expected state folder (XDG_STATE_HOME is ROOT/xdg with XDG_CONFIG_HOME)
 };
 
 const LayoutCase CASES[] = {
-    {"BuildFolder", true, true, true, false, "PROGRAM", "CWD"},
-    {"InstalledWithDocuments", false, false, true, true, "HOME/.config/" ZELKORA_APP_ID, "HOME/Documents"},
-    {"InstalledWithXdgConfig", false, true, false, true, "ROOT/xdg/" ZELKORA_APP_ID, "HOME"},
+    {"BuildFolder", true, true, true, false, "PROGRAM", "CWD", "PROGRAM"},
+    {"InstalledWithDocuments", false, false, true, true, "HOME/.config/" ZELKORA_APP_ID, "HOME/Documents",
+     "HOME/.local/state/" ZELKORA_APP_ID},
+    {"InstalledWithXdgConfig", false, true, false, true, "ROOT/xdg/" ZELKORA_APP_ID, "HOME",
+     "ROOT/xdg/" ZELKORA_APP_ID},
 };
 
 class Layout : public ::testing::TestWithParam<LayoutCase> {};
@@ -62,6 +65,7 @@ TEST_P(Layout, FindsEachFolder) {
     }
     const EnvironmentValue homeValue("HOME", home.toUtf8());
     const EnvironmentValue config("XDG_CONFIG_HOME", c.xdgConfig ? root.filePath("xdg").toUtf8() : QByteArray());
+    const EnvironmentValue state("XDG_STATE_HOME", c.xdgConfig ? root.filePath("xdg").toUtf8() : QByteArray());
 
     const FileLayout layout = FileLayout::ofProgram(program);
     auto expand = [&](QString text) {
@@ -71,6 +75,7 @@ TEST_P(Layout, FindsEachFolder) {
     EXPECT_EQ(layout.installed, c.installed);
     EXPECT_EQ(layout.settingsFolder, expand(c.settings));
     EXPECT_EQ(layout.recordsFolder, expand(c.records));
+    EXPECT_EQ(layout.stateFolder, expand(c.state));
     if (c.installed) {
         EXPECT_EQ(layout.soundLibrary, root.filePath(ZELKORA_INSTALL_LIBDIR "/" ZELKORA_APP_ID "/libZelkora.so"));
         EXPECT_EQ(layout.soundFolder, root.filePath(ZELKORA_INSTALL_DATADIR "/" ZELKORA_APP_ID));
@@ -81,6 +86,7 @@ TEST_P(Layout, FindsEachFolder) {
     // The core sees the same folders.
     EXPECT_EQ(layout.places().settingsFolder, layout.settingsFolder.toStdString());
     EXPECT_EQ(layout.places().soundFolder, layout.soundFolder.toStdString());
+    EXPECT_EQ(layout.places().stateFolder, layout.stateFolder.toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, Layout, ::testing::ValuesIn(CASES),

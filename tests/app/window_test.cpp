@@ -74,6 +74,8 @@ const ExpectedItem MENU[] = {
     {"KIFU_READ", "読込", "KIFU"},
     {"KIFU_WRITE", "書込", "KIFU"},
     {"KIFU_KIF", "KIF書出", "KIFU"},
+    {"KENTOU", "検討", "KIFU"},
+    {"SEISEKI", "成績", "KIFU"},
     {"OPTION", "ｵﾌﾟｼｮﾝ", ""},
     {"HAIKEI_GA", "背景画", "OPTION"},
     {"MIDORI", "緑", "HAIKEI_GA"},

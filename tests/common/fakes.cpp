@@ -162,6 +162,20 @@ bool MemoryFiles::writeAll(const std::string& path, const std::vector<std::uint8
     return true;
 }
 
+bool MemoryFiles::remove(const std::string& path) {
+    if (readOnly) return false;
+    files.erase(path);
+    return true;
+}
+
+bool MemoryFiles::rename(const std::string& from, const std::string& to) {
+    auto it = files.find(from);
+    if (readOnly || it == files.end()) return false;
+    files[to] = it->second;
+    files.erase(from);
+    return true;
+}
+
 void MemoryFiles::put(const std::string& path, const std::string& bytes) {
     files[path] = std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }

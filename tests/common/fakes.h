@@ -167,6 +167,8 @@ public:
     bool exists(const std::string& path) const override { return files.count(path) > 0; }
     ReadResult readAll(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) const override;
     bool writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes, std::size_t limit) override;
+    bool remove(const std::string& path) override;
+    bool rename(const std::string& from, const std::string& to) override;
     void put(const std::string& path, const std::string& bytes);
     std::string get(const std::string& path) const;
 };

@@ -260,6 +260,14 @@ const Scenario SCENARIOS[] = {
          h->turn.gameMode = MODE_LESSON;
          h->KIFU_WRITE_Click();
      }},
+    {"an unfinished game, nothing to review", [](EnglishHarness& h) {
+         setGame(h, MODE_MAN, INITIAL);
+         click(h, 3, 7);
+         click(h, 3, 6);
+         h.dialogs.answers = {Answer::No};
+         h->途中再開();
+         h->KENTOU_Click();
+     }},
     {"status texts", [](EnglishHarness& h) {
          setGame(h, MODE_MAN, INITIAL);
          h->画面_再描画();

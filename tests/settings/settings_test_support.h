@@ -58,6 +58,8 @@ public:
         }
         return inner_.writeAll(path, bytes, limit);
     }
+    bool remove(const std::string& path) override { return inner_.remove(path); }
+    bool rename(const std::string& from, const std::string& to) override { return inner_.rename(from, to); }
 
 private:
     MemoryFiles& inner_;
