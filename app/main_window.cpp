@@ -26,6 +26,7 @@
 #include "display/qt/record_panel.h"
 #include "display/qt/steady_clock.h"
 #include "display/qt/window_texts.h"
+#include "keyboard/form_keyboard.h"
 #include "platform/disk_files.h"
 #include "sound/loader.h"
 
@@ -94,9 +95,19 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     panel_->onReturn = [this] { form_->Command1_Click(); };
     lessons_ = std::make_unique<LessonMode>(*form_, canvas_, canvas_->scale());
     window_->onLessons = [this] { lessons_->open(); };
-    canvas_->onMouseDown = [this](int button, double x, double y) {
+    // A key on a cell is a click there, by the same route as the mouse's.
+    auto click = [this](int button, double x, double y) {
         if (lessons_->active()) lessons_->click(button, x, y);
         else form_->Form_MouseDown(button, 0, x, y);
+    };
+    keyboard_ = std::make_unique<FormKeyboard>(*form_, click);
+    form_->io.news.push_back(keyboard_.get());
+    canvas_->onMouseDown = [this, click](int button, double x, double y) {
+        keyboard_->cursor().hide();
+        click(button, x, y);
+    };
+    canvas_->onKey = [this](Key key) {
+        if (!form_->display.ended) keyboard_->cursor().press(key);
     };
     canvas_->onMouseMove = [this](double x, double y) {
         if (!form_->display.ended) form_->Form_MouseMove(x, y);
@@ -118,6 +129,7 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     resize(sizeHint());
     canvas_->setFocus();
     form_->Form_Load();
+    keyboard_->placeOnKing();
 }
 
 MainWindow::~MainWindow() {

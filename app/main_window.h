@@ -45,6 +45,7 @@ class QAction;
 namespace zelkora {
 
 class CanvasWidget;
+class FormKeyboard;
 class LessonMode;
 class HowToPlayWindow;
 class LoadedSoundLibrary;
@@ -88,6 +89,8 @@ public:
     // The first start's offer of the lessons, once; the program calls it
     // after the window has appeared (scripted runs never do).
     void offerLessons();
+    // The keyboard cursor over the board and the stands.
+    FormKeyboard& keyboard() { return *keyboard_; }
     // The window of "遊び方" once it was opened, else null.
     HowToPlayWindow* howToPlay() const { return howToPlay_.get(); }
     // Runs the event loop until the window's own worker has answered every
@@ -120,6 +123,7 @@ private:
     std::unique_ptr<LessonMode> lessons_;
     std::vector<std::pair<QAction*, Text>> captions_;   // every menu item with its caption
     std::unique_ptr<HowToPlayWindow> howToPlay_;
+    std::unique_ptr<FormKeyboard> keyboard_;
 };
 
 }  // namespace zelkora

@@ -46,6 +46,7 @@ void Form1::START_Click() {
     turn.sideToMove = SENTE;
     turn.gameMode = MODE_MAN;
     描画_手番();
+    通知_開始();
     io.dialogs->message(文言(Text::FIRST_PLAYER_TO_MOVE), " ", Buttons::Ok);
 }
 
@@ -63,6 +64,7 @@ void Form1::SENTE_Click() {
     turn.gameMode = MODE_COM;
     flags.recordMode = 0;
     描画_手番();
+    通知_開始();
 }
 
 void Form1::GOTE_Click() {
@@ -79,6 +81,7 @@ void Form1::GOTE_Click() {
     turn.gameMode = MODE_COM;
     flags.recordMode = 0;
     描画_手番();
+    通知_開始();
     com_ban();
 }
 

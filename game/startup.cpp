@@ -118,6 +118,7 @@ void Form1::終了(const std::string& winner) {
     std::string sentence = winner + "の勝ちです";
     for (const WinnerText& w : WINNERS)
         if (winner == w.winner) sentence = 文言(w.sentence);
+    通知_終了(sentence);
     io.dialogs->message(sentence, 文言(Text::TITLE_END));
     if (io.dialogs->message(文言(Text::CONTINUE_QUESTION), 文言(Text::TITLE_NEW_GAME), Buttons::YesNo) == Answer::Yes) {
         // The finished game's entries stay in the list, for "書込", until the

@@ -13,8 +13,11 @@
 // Mouse presses become (button, x, y) with button 1 for the left and 2 for the
 // right button and the position in twips of the device pixel under the
 // pointer; other buttons are ignored. The pointer's moves over the widget,
-// with or without a button held, become (x, y) in twips the same way. The Escape key is passed on while the canvas
-// itself has the focus; other keys are not used by the game.
+// with or without a button held, become (x, y) in twips the same way. While
+// the canvas itself has the focus, the keys of the keyboard cursor (arrows,
+// Tab, Enter, Space, Shift+Enter, Escape) are passed on as Key; Tab moves
+// the focus on as usual while a control of the record panel is shown. The
+// cursor's mark is painted over the image.
 #pragma once
 
 #include <functional>
@@ -22,6 +25,7 @@
 #include <QWidget>
 
 #include "display/qt/retained_canvas.h"
+#include "keyboard/keyboard_cursor.h"
 
 namespace zelkora {
 
@@ -50,6 +54,8 @@ public:
     std::function<void(int button, double x, double y)> onMouseDown;
     std::function<void(double x, double y)> onMouseMove;
     std::function<void()> onEscape;
+    // A key of the cursor; Escape goes to onEscape when this is unset.
+    std::function<void(Key)> onKey;
     // Told after the scale changed (size, enlargement or screen).
     std::function<void(const TwipsScale&)> onScaleChanged;
 
@@ -62,6 +68,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // A control of the record panel (a child of the canvas) is on screen.
+    bool panelShown() const;
+
     RetainedCanvas canvas_;
     double enlargement_ = 1;
 };
