@@ -13,6 +13,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include "app/lesson_mode.h"
 #include "app/how_to_play.h"
@@ -126,6 +127,11 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     };
 
     buildMenu();
+    // F10 opens the first menu of the bar, from where the arrows reach every item.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
+    });
     resize(sizeHint());
     canvas_->setFocus();
     form_->Form_Load();
@@ -174,7 +180,7 @@ void MainWindow::buildMenu() {
     };
     std::map<std::string, QMenu*> menus;
     for (const auto& item : table) {
-        const QString caption = windowText(item.caption);
+        const QString caption = withMnemonic(windowText(item.caption), item.mnemonic);
         QMenu* parent = item.parent ? menus.at(item.parent) : nullptr;
         QAction* action;
         if (hasEntries(item.name)) {
@@ -199,7 +205,7 @@ void MainWindow::buildMenu() {
             action->setChecked(true);
         }
         menu_->add(item.name, action);
-        captions_.emplace_back(action, item.caption);
+        captions_.push_back({action, item.caption, item.mnemonic});
     }
 }
 
@@ -207,7 +213,7 @@ void MainWindow::buildMenu() {
 // actions, marks and shortcuts.
 void MainWindow::retranslate() {
     setWindowTitle(windowText(Text::WINDOW_TITLE));
-    for (const auto& [action, caption] : captions_) action->setText(windowText(caption));
+    for (const auto& [action, caption, mnemonic] : captions_) action->setText(withMnemonic(windowText(caption), mnemonic));
     panel_->retranslate();
     if (lessons_) lessons_->refresh();
 }

@@ -121,7 +121,12 @@ private:
     std::unique_ptr<RecordPanelWidgets> panel_;
     std::unique_ptr<Form1> form_;
     std::unique_ptr<LessonMode> lessons_;
-    std::vector<std::pair<QAction*, Text>> captions_;   // every menu item with its caption
+    struct Caption {
+        QAction* action;
+        Text text;
+        char mnemonic;
+    };
+    std::vector<Caption> captions_;   // every menu item with its caption
     std::unique_ptr<HowToPlayWindow> howToPlay_;
     std::unique_ptr<FormKeyboard> keyboard_;
 };
