@@ -103,6 +103,16 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     };
     keyboard_ = std::make_unique<FormKeyboard>(*form_, click);
     form_->io.news.push_back(keyboard_.get());
+    // A screen reader reads the squares and stands by name, follows the
+    // cursor and hears every move, refusal and end.
+    accessible_board::install();
+    canvas_->setReading({[this](int c, int r) { return form_->桝の名前(c, r); },
+                         [this] { return form_->文言(Text::ACCESSIBLE_BOARD); }});
+    keyboard_->onCursorMoved = [this](int c, int r) {
+        if (c != 0) accessible_board::focusMoved(*canvas_, c, r);
+    };
+    announcer_ = std::make_unique<BoardAnnouncer>(*canvas_);
+    form_->io.news.push_back(announcer_.get());
     canvas_->onMouseDown = [this, click](int button, double x, double y) {
         keyboard_->cursor().hide();
         click(button, x, y);

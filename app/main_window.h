@@ -46,6 +46,7 @@ namespace zelkora {
 
 class CanvasWidget;
 class FormKeyboard;
+class BoardAnnouncer;
 class LessonMode;
 class HowToPlayWindow;
 class LoadedSoundLibrary;
@@ -129,6 +130,7 @@ private:
     std::vector<Caption> captions_;   // every menu item with its caption
     std::unique_ptr<HowToPlayWindow> howToPlay_;
     std::unique_ptr<FormKeyboard> keyboard_;
+    std::unique_ptr<BoardAnnouncer> announcer_;
 };
 
 }  // namespace zelkora

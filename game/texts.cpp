@@ -85,7 +85,6 @@ constexpr TextEntry TEXTS[] = {
     {LESSON_DONE, "できました！「入門」から次へ進めます。", "Well done! Choose the next one from Lessons."},
     {LESSON_TRY_AGAIN, "もう一度：", "Try again: "},
     {ACCESSIBLE_BOARD, "将棋盤", "Shogi board"},
-    {ACCESSIBLE_STATUS, "局面の知らせ", "Game news"},
     {SQUARE_WITH_PIECE, "{1} {2}の{3}", "{1}: {2} {3}"},
     {SQUARE_EMPTY, "{1} 空き", "{1}: empty"},
     {STAND_WITH_PIECES, "{1}の駒台 {2} {3}枚", "{1}'s stand: {2} x{3}"},

@@ -18,6 +18,7 @@ void FormKeyboard::placeOnKing() {
         for (int r = 1; r <= 9; ++r)
             if (form_.board.at(c, r) == SITA_OU) {
                 cursor_.placeOnBoard(c, r);
+                if (onCursorMoved) onCursorMoved(c, r);
                 return;
             }
 }
@@ -50,7 +51,9 @@ void FormKeyboard::showCursor(int c, int r) {
 void FormKeyboard::gameStarted() { placeOnKing(); }
 
 void FormKeyboard::movePlayed(const MoveNews& move) {
-    if (move.byComputer) cursor_.placeOnBoard(move.toX, move.toY);
+    if (!move.byComputer) return;
+    cursor_.placeOnBoard(move.toX, move.toY);
+    if (onCursorMoved) onCursorMoved(move.toX, move.toY);
 }
 
 }  // namespace zelkora

@@ -23,7 +23,7 @@ public:
     KeyboardCursor& cursor() { return cursor_; }
     // Puts the cursor on the lower player's king (where it starts).
     void placeOnKing();
-    // Told after the cursor was drawn somewhere else (or hidden: c = 0).
+    // Told where the cursor stands after it was drawn or placed (c = 0: hidden).
     std::function<void(int c, int r)> onCursorMoved;
 
     // KeyboardGame

@@ -24,6 +24,7 @@
 
 #include <QWidget>
 
+#include "display/qt/board_accessible.h"
 #include "display/qt/retained_canvas.h"
 #include "keyboard/keyboard_cursor.h"
 
@@ -56,6 +57,15 @@ public:
     std::function<void()> onEscape;
     // A key of the cursor; Escape goes to onEscape when this is unset.
     std::function<void(Key)> onKey;
+    // What a screen reader reads (display/qt/board_accessible.h): the cells'
+    // names, the cell of the keyboard cursor and the last announcement.
+    void setReading(BoardReading reading) { reading_ = std::move(reading); }
+    const BoardReading& reading() const { return reading_; }
+    void setCursorCell(int c, int r) { cursor_ = {c, r}; }
+    std::pair<int, int> cursorCell() const { return cursor_; }
+    void setStatusText(const QString& text) { status_ = text; }
+    const QString& statusText() const { return status_; }
+
     // Told after the scale changed (size, enlargement or screen).
     std::function<void(const TwipsScale&)> onScaleChanged;
 
@@ -73,6 +83,9 @@ private:
 
     RetainedCanvas canvas_;
     double enlargement_ = 1;
+    BoardReading reading_;
+    std::pair<int, int> cursor_{0, 0};
+    QString status_;
 };
 
 }  // namespace zelkora
