@@ -22,6 +22,8 @@
 #include "display/qt/canvas_widget.h"
 #include "display/qt/qt_dialogs.h"
 #include "display/qt/qt_menu.h"
+#include "display/qt/qt_speech.h"
+#include "game/spoken_news.h"
 #include "display/qt/qt_window.h"
 #include "display/qt/qt_worker.h"
 #include "display/qt/record_panel.h"
@@ -43,7 +45,7 @@ MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, Worker* worker, QWidget* 
                  parent) {}
 
 MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* clock, Worker* worker, Files* files,
-                       QWidget* parent)
+                       QWidget* parent, Speech* speech)
     : QMainWindow(parent), layout_(fileLayout) {
     setWindowTitle(windowText(Text::WINDOW_TITLE));
     canvas_ = new CanvasWidget(CLIENT_WIDTH, CLIENT_HEIGHT, TwipsScale(), this);
@@ -79,6 +81,11 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
         if (!layout_.settingsFolder.isEmpty()) QDir().mkpath(layout_.settingsFolder);
     }
 
+    if (!speech) {
+        ownSpeech_ = std::make_unique<QtSpeech>();
+        speech = ownSpeech_.get();
+    }
+
     Ports ports;
     ports.canvas = &canvas_->canvas();
     ports.dialogs = dialogs;
@@ -89,6 +96,7 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     ports.window = window_.get();
     ports.files = files;
     ports.worker = worker;
+    ports.speech = speech;
     ports.places = layout_.places();
     form_ = std::make_unique<Form1>(ports);
 
@@ -113,6 +121,8 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     };
     announcer_ = std::make_unique<BoardAnnouncer>(*canvas_);
     form_->io.news.push_back(announcer_.get());
+    spoken_ = std::make_unique<SpokenNews>(*form_);
+    form_->io.news.push_back(spoken_.get());
     canvas_->onMouseDown = [this, click](int button, double x, double y) {
         keyboard_->cursor().hide();
         click(button, x, y);
@@ -137,6 +147,7 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     };
 
     buildMenu();
+    showSpeechAvailability();
     // F10 opens the first menu of the bar, from where the arrows reach every item.
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, this, [this] {
@@ -225,7 +236,18 @@ void MainWindow::retranslate() {
     setWindowTitle(windowText(Text::WINDOW_TITLE));
     for (const auto& [action, caption, mnemonic] : captions_) action->setText(withMnemonic(windowText(caption), mnemonic));
     panel_->retranslate();
+    showSpeechAvailability();
     if (lessons_) lessons_->refresh();
+}
+
+void MainWindow::showSpeechAvailability() {
+    QAction* item = menu_->action("YOMIAGE");
+    if (!item) return;
+    const bool available = form_ && form_->io.speech && form_->io.speech->available();
+    item->setEnabled(available);
+    item->setText(windowText(available ? Text::MENU_YOMIAGE : Text::SPEECH_NO_ENGINE));
+    item->setToolTip(available ? QString() : windowText(Text::SPEECH_NO_ENGINE));
+    if (auto* options = findChild<QMenu*>(QStringLiteral("OPTION"))) options->setToolTipsVisible(true);
 }
 
 // The pages open where they were left, drawn again as the game looks now.

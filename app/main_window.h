@@ -26,8 +26,8 @@
 // the computer thinks; closing the window stops the search.
 //
 // Tests and scripted runs may pass their own Dialogs (to answer boxes without
-// showing them), Clock, Worker (to answer at once) and Files (the start-up
-// report's, which writes nothing); everything else is real.
+// showing them), Clock, Worker (to answer at once), Files (the start-up
+// report's, which writes nothing) and Speech; everything else is real.
 #pragma once
 
 #include <memory>
@@ -47,6 +47,8 @@ namespace zelkora {
 class CanvasWidget;
 class FormKeyboard;
 class BoardAnnouncer;
+class QtSpeech;
+class SpokenNews;
 class LessonMode;
 class HowToPlayWindow;
 class LoadedSoundLibrary;
@@ -65,7 +67,8 @@ public:
     explicit MainWindow(Dialogs* dialogs = nullptr, Clock* clock = nullptr, Worker* worker = nullptr,
                         QWidget* parent = nullptr);
     explicit MainWindow(const FileLayout& fileLayout, Dialogs* dialogs = nullptr, Clock* clock = nullptr,
-                        Worker* worker = nullptr, Files* files = nullptr, QWidget* parent = nullptr);
+                        Worker* worker = nullptr, Files* files = nullptr, QWidget* parent = nullptr,
+                        Speech* speech = nullptr);
     ~MainWindow() override;
 
     Form1& form() { return *form_; }
@@ -107,6 +110,8 @@ private:
     // Menu captions, panel labels and title again in the language chosen.
     void retranslate();
     void run(void (Form1::*handler)());
+    // "読み上げ" is greyed, and says why, where no speech engine answers.
+    void showSpeechAvailability();
     void quitProgram();
     void openHowToPlay();
 
@@ -131,6 +136,8 @@ private:
     std::unique_ptr<HowToPlayWindow> howToPlay_;
     std::unique_ptr<FormKeyboard> keyboard_;
     std::unique_ptr<BoardAnnouncer> announcer_;
+    std::unique_ptr<Speech> ownSpeech_;
+    std::unique_ptr<SpokenNews> spoken_;
 };
 
 }  // namespace zelkora

@@ -6,7 +6,7 @@ namespace {
 
 using F = Form1;
 
-// Start-up corrects the marks set here: it turns "移動指導" and "先読み" off, keeps "BGM" on
+// Start-up corrects the marks set here: it turns "移動指導" and "先読み" off, sets "BGM" and "読み上げ"
 // and marks the background and the enlargement read from the settings.
 const MenuItem MENU[] = {
     {"TAIKYOKU", Text::MENU_TAIKYOKU, nullptr, &F::TAIKYOKU_Click, false, nullptr, 'G'},
@@ -60,6 +60,7 @@ const MenuItem MENU[] = {
     {"SIDOU", Text::MENU_SIDOU, "OPTION", &F::SIDOU_Click, true},
     {"SAKIYOMI", Text::MENU_SAKIYOMI, "OPTION", &F::SAKIYOMI_Click, true},
     {"BGM", Text::MENU_BGM, "OPTION", &F::BGM_Click, true},
+    {"YOMIAGE", Text::MENU_YOMIAGE, "OPTION", &F::YOMIAGE_Click, true},
 
     {"VER", Text::MENU_VER, nullptr, &F::VER_Click, false, nullptr, 'A'},
 

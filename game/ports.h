@@ -188,6 +188,17 @@ public:
     virtual void gameEnded(const std::string& result) { (void)result; }
 };
 
+// A voice that reads sentences aloud (読み上げ). `say` starts at once and
+// does not wait for the end; a sentence given while another is spoken waits
+// for it. A voice without a working engine says nothing.
+class Speech {
+public:
+    virtual ~Speech() = default;
+    // An engine is there and answers.
+    virtual bool available() const = 0;
+    virtual void say(const std::string& text, Language language) = 0;
+};
+
 enum class ReadResult { Ok, Unreadable, TooLarge };
 
 // Reading and writing the small files the game uses, by path (UTF-8).
@@ -239,6 +250,8 @@ struct Ports {
     Worker* worker = nullptr;
     // Told of every start, move, refusal and end; none by default.
     std::vector<GameNews*> news;
+    // Reads the game's news aloud while the option 読み上げ is on; none: silent.
+    Speech* speech = nullptr;
     Places places;
 };
 

@@ -52,13 +52,14 @@ void Form1::Form_Load() {
     moves.unsaved = false;
     gameInfo = GameInfo{io.clock ? io.clock->localDateTime() : std::string(), {}, {}};
 
-    // 3. Menu check marks. The level and the music are the player's choices,
+    // 3. Menu check marks. The level, the music and speech are the player's choices,
     //    kept for the run (and in the settings file), so they survive "最初"
     //    and loading a record.
     io.menu->setChecked("SIDOU", false);
     io.menu->setChecked("SAKIYOMI", false);
     for (int n = 1; n <= TOP_LEVEL; ++n) io.menu->setChecked("LEVEL" + std::to_string(n), n == flags.level);
     io.menu->setChecked("BGM", flags.music);
+    io.menu->setChecked("YOMIAGE", flags.speech);
 
     // 4. Colours: the guidance highlight starts as the grid colour.
     display.highlightColour = COLOUR_GREEN;
