@@ -21,6 +21,12 @@
 // every menu command draws its page again, so it follows the language, the
 // piece set, the background and the enlargement at once.
 //
+// Without the mouse: the keys of the keyboard cursor (keyboard/) reach the
+// game by the route of mouse presses, every item of the bar has its Alt +
+// letter and F10 opens the first menu. A screen reader reads the board
+// through the canvas's accessible interface (display/qt/board_accessible.h),
+// and "読み上げ" reads the game's news aloud (game/spoken_news.h).
+//
 // The computer's search and its half-second wait run on the window's worker
 // (display/qt/qt_worker.h), so the window keeps drawing and answering while
 // the computer thinks; closing the window stops the search.

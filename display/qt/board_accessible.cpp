@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 
 #include "display/qt/canvas_widget.h"
+#include "game/Form1.h"
 
 namespace zelkora {
 namespace accessible_board {
@@ -116,9 +117,9 @@ QRect ChildInterface::rect() const {
     if (index_ == STATUS) return QRect(canvas->mapToGlobal(QPoint(0, 0)), canvas->size());
     const auto [c, r] = cellOf(index_);
     const TwipsScale& s = canvas->scale();
-    const double x = 1050 + 495.0 * c, y = 100 + 615.0 * r;
-    const QPoint topLeft(s.logicalLeft(x), s.logicalTop(y));
-    const QPoint bottomRight(s.logicalLeft(x + 495), s.logicalTop(y + 615));
+    const Geometry grid;
+    const QPoint topLeft(s.logicalLeft(grid.cellX(c)), s.logicalTop(grid.cellY(r)));
+    const QPoint bottomRight(s.logicalLeft(grid.cellX(c + 1)), s.logicalTop(grid.cellY(r + 1)));
     return QRect(canvas->mapToGlobal(topLeft), canvas->mapToGlobal(bottomRight - QPoint(1, 1)));
 }
 

@@ -99,7 +99,7 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
 
 bool CanvasWidget::panelShown() const {
     for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child->isVisible()) return true;
+        if (child->isVisible() && child->focusPolicy() != Qt::NoFocus) return true;
     return false;
 }
 

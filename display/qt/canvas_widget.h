@@ -78,7 +78,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // A control of the record panel (a child of the canvas) is on screen.
+    // A control of the record panel (a child of the canvas that takes the focus) is on screen.
     bool panelShown() const;
 
     RetainedCanvas canvas_;
