@@ -104,32 +104,7 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     panel_->onReturn = [this] { form_->Command1_Click(); };
     lessons_ = std::make_unique<LessonMode>(*form_, canvas_, canvas_->scale());
     window_->onLessons = [this] { lessons_->open(); };
-    // A key on a cell is a click there, by the same route as the mouse's.
-    auto click = [this](int button, double x, double y) {
-        if (lessons_->active()) lessons_->click(button, x, y);
-        else form_->Form_MouseDown(button, 0, x, y);
-    };
-    keyboard_ = std::make_unique<FormKeyboard>(*form_, click);
-    form_->io.news.push_back(keyboard_.get());
-    // A screen reader reads the squares and stands by name, follows the
-    // cursor and hears every move, refusal and end.
-    accessible_board::install();
-    canvas_->setReading({[this](int c, int r) { return form_->桝の名前(c, r); },
-                         [this] { return form_->文言(Text::ACCESSIBLE_BOARD); }});
-    keyboard_->onCursorMoved = [this](int c, int r) {
-        if (c != 0) accessible_board::focusMoved(*canvas_, c, r);
-    };
-    announcer_ = std::make_unique<BoardAnnouncer>(*canvas_);
-    form_->io.news.push_back(announcer_.get());
-    spoken_ = std::make_unique<SpokenNews>(*form_);
-    form_->io.news.push_back(spoken_.get());
-    canvas_->onMouseDown = [this, click](int button, double x, double y) {
-        keyboard_->cursor().hide();
-        click(button, x, y);
-    };
-    canvas_->onKey = [this](Key key) {
-        if (!form_->display.ended) keyboard_->cursor().press(key);
-    };
+    wireInput();
     canvas_->onMouseMove = [this](double x, double y) {
         if (!form_->display.ended) form_->Form_MouseMove(x, y);
     };
@@ -238,6 +213,38 @@ void MainWindow::retranslate() {
     panel_->retranslate();
     showSpeechAvailability();
     if (lessons_) lessons_->refresh();
+}
+
+// Mouse presses and the keys of the cursor reach the game by one route (a
+// lesson on the board checks them first); a screen reader and speech follow
+// the game's news.
+void MainWindow::wireInput() {
+    // A key on a cell is a click there, by the same route as the mouse's.
+    auto click = [this](int button, double x, double y) {
+        if (lessons_->active()) lessons_->click(button, x, y);
+        else form_->Form_MouseDown(button, 0, x, y);
+    };
+    keyboard_ = std::make_unique<FormKeyboard>(*form_, click);
+    form_->io.news.push_back(keyboard_.get());
+    // A screen reader reads the squares and stands by name, follows the
+    // cursor and hears every move, refusal and end.
+    accessible_board::install();
+    canvas_->setReading({[this](int c, int r) { return form_->桝の名前(c, r); },
+                         [this] { return form_->文言(Text::ACCESSIBLE_BOARD); }});
+    keyboard_->onCursorMoved = [this](int c, int r) {
+        if (c != 0) accessible_board::focusMoved(*canvas_, c, r);
+    };
+    announcer_ = std::make_unique<BoardAnnouncer>(*canvas_);
+    form_->io.news.push_back(announcer_.get());
+    spoken_ = std::make_unique<SpokenNews>(*form_);
+    form_->io.news.push_back(spoken_.get());
+    canvas_->onMouseDown = [this, click](int button, double x, double y) {
+        keyboard_->cursor().hide();
+        click(button, x, y);
+    };
+    canvas_->onKey = [this](Key key) {
+        if (!form_->display.ended) keyboard_->cursor().press(key);
+    };
 }
 
 void MainWindow::showSpeechAvailability() {

@@ -116,6 +116,7 @@ private:
     // Menu captions, panel labels and title again in the language chosen.
     void retranslate();
     void run(void (Form1::*handler)());
+    void wireInput();
     // "読み上げ" is greyed, and says why, where no speech engine answers.
     void showSpeechAvailability();
     void quitProgram();
