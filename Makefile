@@ -14,7 +14,7 @@ DESTDIR   ?=
 FUZZ_TIME ?= 60
 PACKAGES  := cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libgl-dev libopenal-dev libsndfile1-dev \
              libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-mincho qt6-translations-l10n \
-             qt6-tools-dev qt6-l10n-tools desktop-file-utils appstream dpkg-dev xvfb openbox x11-utils
+             qt6-tools-dev qt6-l10n-tools qt6-speech-dev qt6-declarative-dev desktop-file-utils appstream dpkg-dev xvfb openbox x11-utils
 HEADLESS  := QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null
 SANITIZERS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 

@@ -13,6 +13,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include "app/lesson_mode.h"
 #include "app/how_to_play.h"
@@ -21,6 +22,8 @@
 #include "display/qt/canvas_widget.h"
 #include "display/qt/qt_dialogs.h"
 #include "display/qt/qt_menu.h"
+#include "display/qt/qt_speech.h"
+#include "game/spoken_news.h"
 #include "display/qt/qt_window.h"
 #include "display/qt/qt_worker.h"
 #include "display/qt/record_panel.h"
@@ -29,6 +32,7 @@
 #include "display/qt/review_window.h"
 #include "display/qt/steady_clock.h"
 #include "display/qt/window_texts.h"
+#include "keyboard/form_keyboard.h"
 #include "platform/disk_files.h"
 #include "sound/loader.h"
 
@@ -54,7 +58,7 @@ MainWindow::MainWindow(Dialogs* dialogs, Clock* clock, Worker* worker, QWidget* 
                  parent) {}
 
 MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* clock, Worker* worker, Files* files,
-                       QWidget* parent)
+                       QWidget* parent, Speech* speech)
     : QMainWindow(parent), layout_(fileLayout) {
     setWindowTitle(windowText(Text::WINDOW_TITLE));
     canvas_ = new CanvasWidget(CLIENT_WIDTH, CLIENT_HEIGHT, TwipsScale(), this);
@@ -94,6 +98,11 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
             if (!folder.isEmpty()) QDir().mkpath(folder);
     }
 
+    if (!speech) {
+        ownSpeech_ = std::make_unique<QtSpeech>();
+        speech = ownSpeech_.get();
+    }
+
     Ports ports;
     ports.canvas = &canvas_->canvas();
     ports.dialogs = dialogs;
@@ -104,6 +113,7 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     ports.window = window_.get();
     ports.files = files;
     ports.worker = worker;
+    ports.speech = speech;
     ports.places = layout_.places();
     results_ = std::make_unique<ResultsBook>(*files, *dialogs, ports.places.dataFolder,
                                              [this] { return form_->display.language; });
@@ -122,10 +132,7 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     panel_->onReturn = [this] { form_->Command1_Click(); };
     lessons_ = std::make_unique<LessonMode>(*form_, canvas_, canvas_->scale());
     window_->onLessons = [this] { lessons_->open(); };
-    canvas_->onMouseDown = [this](int button, double x, double y) {
-        if (lessons_->active()) lessons_->click(button, x, y);
-        else form_->Form_MouseDown(button, 0, x, y);
-    };
+    wireInput();
     canvas_->onMouseMove = [this](double x, double y) {
         if (!form_->display.ended) form_->Form_MouseMove(x, y);
     };
@@ -143,9 +150,16 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     };
 
     buildMenu();
+    showSpeechAvailability();
+    // F10 opens the first menu of the bar, from where the arrows reach every item.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
+    });
     resize(sizeHint());
     canvas_->setFocus();
     form_->Form_Load();
+    keyboard_->placeOnKing();
 }
 
 MainWindow::~MainWindow() {
@@ -193,7 +207,7 @@ void MainWindow::buildMenu() {
     };
     std::map<std::string, QMenu*> menus;
     for (const auto& item : table) {
-        const QString caption = windowText(item.caption);
+        const QString caption = withMnemonic(windowText(item.caption), item.mnemonic);
         QMenu* parent = item.parent ? menus.at(item.parent) : nullptr;
         QAction* action;
         if (hasEntries(item.name)) {
@@ -218,7 +232,7 @@ void MainWindow::buildMenu() {
             action->setChecked(true);
         }
         menu_->add(item.name, action);
-        captions_.emplace_back(action, item.caption);
+        captions_.push_back({action, item.caption, item.mnemonic});
     }
 }
 
@@ -226,9 +240,52 @@ void MainWindow::buildMenu() {
 // actions, marks and shortcuts.
 void MainWindow::retranslate() {
     setWindowTitle(windowText(Text::WINDOW_TITLE));
-    for (const auto& [action, caption] : captions_) action->setText(windowText(caption));
+    for (const auto& [action, caption, mnemonic] : captions_) action->setText(withMnemonic(windowText(caption), mnemonic));
     panel_->retranslate();
+    showSpeechAvailability();
     if (lessons_) lessons_->refresh();
+}
+
+// Mouse presses and the keys of the cursor reach the game by one route (a
+// lesson on the board checks them first); a screen reader and speech follow
+// the game's news.
+void MainWindow::wireInput() {
+    // A key on a cell is a click there, by the same route as the mouse's.
+    auto click = [this](int button, double x, double y) {
+        if (lessons_->active()) lessons_->click(button, x, y);
+        else form_->Form_MouseDown(button, 0, x, y);
+    };
+    keyboard_ = std::make_unique<FormKeyboard>(*form_, click);
+    form_->io.news.push_back(keyboard_.get());
+    // A screen reader reads the squares and stands by name, follows the
+    // cursor and hears every move, refusal and end.
+    accessible_board::install();
+    canvas_->setReading({[this](int c, int r) { return form_->桝の名前(c, r); },
+                         [this] { return form_->文言(Text::ACCESSIBLE_BOARD); }});
+    keyboard_->onCursorMoved = [this](int c, int r) {
+        if (c != 0) accessible_board::focusMoved(*canvas_, c, r);
+    };
+    announcer_ = std::make_unique<BoardAnnouncer>(*canvas_);
+    form_->io.news.push_back(announcer_.get());
+    spoken_ = std::make_unique<SpokenNews>(*form_);
+    form_->io.news.push_back(spoken_.get());
+    canvas_->onMouseDown = [this, click](int button, double x, double y) {
+        keyboard_->cursor().hide();
+        click(button, x, y);
+    };
+    canvas_->onKey = [this](Key key) {
+        if (!form_->display.ended) keyboard_->cursor().press(key);
+    };
+}
+
+void MainWindow::showSpeechAvailability() {
+    QAction* item = menu_->action("YOMIAGE");
+    if (!item) return;
+    const bool available = form_ && form_->io.speech && form_->io.speech->available();
+    item->setEnabled(available);
+    item->setText(windowText(available ? Text::MENU_YOMIAGE : Text::SPEECH_NO_ENGINE));
+    item->setToolTip(available ? QString() : windowText(Text::SPEECH_NO_ENGINE));
+    if (auto* options = findChild<QMenu*>(QStringLiteral("OPTION"))) options->setToolTipsVisible(true);
 }
 
 // The pages open where they were left, drawn again as the game looks now.

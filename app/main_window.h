@@ -21,13 +21,19 @@
 // every menu command draws its page again, so it follows the language, the
 // piece set, the background and the enlargement at once.
 //
+// Without the mouse: the keys of the keyboard cursor (keyboard/) reach the
+// game by the route of mouse presses, every item of the bar has its Alt +
+// letter and F10 opens the first menu. A screen reader reads the board
+// through the canvas's accessible interface (display/qt/board_accessible.h),
+// and "読み上げ" reads the game's news aloud (game/spoken_news.h).
+//
 // The computer's search and its half-second wait run on the window's worker
 // (display/qt/qt_worker.h), so the window keeps drawing and answering while
 // the computer thinks; closing the window stops the search.
 //
 // Tests and scripted runs may pass their own Dialogs (to answer boxes without
-// showing them), Clock, Worker (to answer at once) and Files (the start-up
-// report's, which writes nothing); everything else is real.
+// showing them), Clock, Worker (to answer at once), Files (the start-up
+// report's, which writes nothing) and Speech; everything else is real.
 #pragma once
 
 #include <memory>
@@ -45,6 +51,10 @@ class QAction;
 namespace zelkora {
 
 class CanvasWidget;
+class FormKeyboard;
+class BoardAnnouncer;
+class QtSpeech;
+class SpokenNews;
 class LessonMode;
 class HowToPlayWindow;
 class LoadedSoundLibrary;
@@ -66,7 +76,8 @@ public:
     explicit MainWindow(Dialogs* dialogs = nullptr, Clock* clock = nullptr, Worker* worker = nullptr,
                         QWidget* parent = nullptr);
     explicit MainWindow(const FileLayout& fileLayout, Dialogs* dialogs = nullptr, Clock* clock = nullptr,
-                        Worker* worker = nullptr, Files* files = nullptr, QWidget* parent = nullptr);
+                        Worker* worker = nullptr, Files* files = nullptr, QWidget* parent = nullptr,
+                        Speech* speech = nullptr);
     ~MainWindow() override;
 
     Form1& form() { return *form_; }
@@ -95,6 +106,8 @@ public:
     // The first start's offer of the lessons, once; the program calls it
     // after the window has appeared (scripted runs never do).
     void offerLessons();
+    // The keyboard cursor over the board and the stands.
+    FormKeyboard& keyboard() { return *keyboard_; }
     // The window of "遊び方" once it was opened, else null.
     HowToPlayWindow* howToPlay() const { return howToPlay_.get(); }
     // Runs the event loop until the window's own worker has answered every
@@ -110,6 +123,9 @@ private:
     // Menu captions, panel labels and title again in the language chosen.
     void retranslate();
     void run(void (Form1::*handler)());
+    void wireInput();
+    // "読み上げ" is greyed, and says why, where no speech engine answers.
+    void showSpeechAvailability();
     void quitProgram();
     void openHowToPlay();
     void openReview();
@@ -126,7 +142,12 @@ private:
     std::unique_ptr<RecordPanelWidgets> panel_;
     std::unique_ptr<Form1> form_;
     std::unique_ptr<LessonMode> lessons_;
-    std::vector<std::pair<QAction*, Text>> captions_;   // every menu item with its caption
+    struct Caption {
+        QAction* action;
+        Text text;
+        char mnemonic;
+    };
+    std::vector<Caption> captions_;   // every menu item with its caption
     std::unique_ptr<ResultsBook> results_;
     ResultsWindow* resultsWindow_ = nullptr;   // owned by Qt as a child
     // The review searches on a worker of its own, so the computer's reply never
@@ -136,6 +157,10 @@ private:
     std::unique_ptr<Reviewer> reviewer_;
     ReviewWindow* reviewWindow_ = nullptr;     // owned by Qt as a child
     std::unique_ptr<HowToPlayWindow> howToPlay_;
+    std::unique_ptr<FormKeyboard> keyboard_;
+    std::unique_ptr<BoardAnnouncer> announcer_;
+    std::unique_ptr<Speech> ownSpeech_;
+    std::unique_ptr<SpokenNews> spoken_;
 };
 
 }  // namespace zelkora

@@ -6,10 +6,10 @@ namespace {
 
 using F = Form1;
 
-// Start-up corrects the marks set here: it turns "移動指導" and "先読み" off, keeps "BGM" on
+// Start-up corrects the marks set here: it turns "移動指導" and "先読み" off, sets "BGM" and "読み上げ"
 // and marks the background and the enlargement read from the settings.
 const MenuItem MENU[] = {
-    {"TAIKYOKU", Text::MENU_TAIKYOKU, nullptr, &F::TAIKYOKU_Click, false},
+    {"TAIKYOKU", Text::MENU_TAIKYOKU, nullptr, &F::TAIKYOKU_Click, false, nullptr, 'G'},
     {"MATCH_MAN", Text::MENU_MATCH_MAN, "TAIKYOKU", &F::MATCH_MAN_Click, false},
     {"START", Text::MENU_START, "MATCH_MAN", &F::START_Click, false},
     {"START2", Text::MENU_START2, "TAIKYOKU", nullptr, false},
@@ -24,25 +24,25 @@ const MenuItem MENU[] = {
     {"LEVEL6", Text::MENU_LEVEL6, "LEVEL", &F::LEVEL6_Click, false},
     {"OWARI", Text::MENU_OWARI, "TAIKYOKU", &F::OWARI_Click, false},
 
-    {"STOP", Text::MENU_STOP, nullptr, &F::STOP_Click, false},
+    {"STOP", Text::MENU_STOP, nullptr, &F::STOP_Click, false, nullptr, 'P'},
     {"CANCEL", Text::MENU_CANCEL, "STOP", &F::CANCEL_Click, false},
     {"REVERSE", Text::MENU_REVERSE, "STOP", &F::REVERSE_Click, false},
     {"MATTA", Text::MENU_MATTA, "STOP", &F::MATTA_Click, false, "Ctrl+Z"},
     {"HINT", Text::MENU_HINT, "STOP", &F::HINT_Click, false, "Ctrl+H"},
 
-    {"REPLAY", Text::MENU_REPLAY, nullptr, &F::REPLAY_Click, false},
-    {"AFTER", Text::MENU_AFTER, nullptr, &F::AFTER_Click, false},
-    {"LBEL_UP", Text::MENU_LBEL_UP, nullptr, &F::LBEL_UP_Click, false},
-    {"LEBEL_DOWN", Text::MENU_LEBEL_DOWN, nullptr, &F::LEBEL_DOWN_Click, false},
+    {"REPLAY", Text::MENU_REPLAY, nullptr, &F::REPLAY_Click, false, nullptr, 'B'},
+    {"AFTER", Text::MENU_AFTER, nullptr, &F::AFTER_Click, false, nullptr, 'F'},
+    {"LBEL_UP", Text::MENU_LBEL_UP, nullptr, &F::LBEL_UP_Click, false, nullptr, 'U'},
+    {"LEBEL_DOWN", Text::MENU_LEBEL_DOWN, nullptr, &F::LEBEL_DOWN_Click, false, nullptr, 'D'},
 
-    {"KIFU", Text::MENU_KIFU, nullptr, nullptr, false},
+    {"KIFU", Text::MENU_KIFU, nullptr, nullptr, false, nullptr, 'R'},
     {"KIFU_READ", Text::MENU_KIFU_READ, "KIFU", &F::KIFU_READ_Click, false},
     {"KIFU_WRITE", Text::MENU_KIFU_WRITE, "KIFU", &F::KIFU_WRITE_Click, false},
     {"KIFU_KIF", Text::MENU_KIFU_KIF, "KIFU", &F::KIFU_KIF_Click, false},
     {"KENTOU", Text::MENU_KENTOU, "KIFU", &F::KENTOU_Click, false},
     {"SEISEKI", Text::MENU_SEISEKI, "KIFU", &F::SEISEKI_Click, false},
 
-    {"OPTION", Text::MENU_OPTION, nullptr, &F::OPTION_Click, false},
+    {"OPTION", Text::MENU_OPTION, nullptr, &F::OPTION_Click, false, nullptr, 'O'},
     {"HAIKEI_GA", Text::MENU_HAIKEI_GA, "OPTION", nullptr, false},
     {"MIDORI", Text::MENU_MIDORI, "HAIKEI_GA", &F::MIDORI_Click, false},
     {"TATAMI", Text::MENU_TATAMI, "HAIKEI_GA", &F::TATAMI_Click, true},
@@ -62,10 +62,11 @@ const MenuItem MENU[] = {
     {"SIDOU", Text::MENU_SIDOU, "OPTION", &F::SIDOU_Click, true},
     {"SAKIYOMI", Text::MENU_SAKIYOMI, "OPTION", &F::SAKIYOMI_Click, true},
     {"BGM", Text::MENU_BGM, "OPTION", &F::BGM_Click, true},
+    {"YOMIAGE", Text::MENU_YOMIAGE, "OPTION", &F::YOMIAGE_Click, true},
 
-    {"VER", Text::MENU_VER, nullptr, &F::VER_Click, false},
+    {"VER", Text::MENU_VER, nullptr, &F::VER_Click, false, nullptr, 'A'},
 
-    {"HELP", Text::MENU_HELP, nullptr, nullptr, false},
+    {"HELP", Text::MENU_HELP, nullptr, nullptr, false, nullptr, 'H'},
     {"ASOBIKATA", Text::MENU_ASOBIKATA, "HELP", &F::ASOBIKATA_Click, false, "F1"},
     {"NYUMON", Text::MENU_NYUMON, "HELP", &F::NYUMON_Click, false},
 };
@@ -73,5 +74,12 @@ const MenuItem MENU[] = {
 }  // namespace
 
 std::span<const MenuItem> menuTable() { return MENU; }
+
+QString withMnemonic(const QString& caption, char mnemonic) {
+    if (mnemonic == 0) return caption;
+    const int at = caption.indexOf(QChar(mnemonic), 0, Qt::CaseInsensitive);
+    if (at >= 0) return caption.left(at) + '&' + caption.mid(at);
+    return caption + QStringLiteral("(&") + QChar(mnemonic) + ')';
+}
 
 }  // namespace zelkora

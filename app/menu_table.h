@@ -9,6 +9,8 @@
 
 #include <span>
 
+#include <QString>
+
 #include "game/Form1.h"
 
 namespace zelkora {
@@ -20,7 +22,14 @@ struct MenuItem {
     void (Form1::*handler)();    // nullptr: nothing runs
     bool checked;                // check mark when the window is created
     const char* shortcut = nullptr;   // key sequence such as "Ctrl+Z"; nullptr: none
+    // The letter of Alt + letter for an item of the bar, underlined: in the
+    // caption where it holds the letter ("&Game"), else after it ("対局(&G)").
+    // The same letter in both languages, different on the bar. 0: none.
+    char mnemonic = 0;
 };
+
+// The caption with its mnemonic marked.
+QString withMnemonic(const QString& caption, char mnemonic);
 
 std::span<const MenuItem> menuTable();
 

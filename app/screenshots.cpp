@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -194,7 +195,7 @@ std::function<void(MainWindow&)> lookAheadIn(bool inEnglish, int percent) {
 }
 
 // One row per picture: its name and how to get there from a fresh window.
-const std::vector<ScreenshotScenario> SCENARIOS = withAfterGamePictures(withLessonPictures({
+const std::vector<ScreenshotScenario> SCENARIOS = withKeyboardPictures(withAfterGamePictures(withLessonPictures({
     // The window as a player first sees it: initial position, empty stands,
     // the background from the settings and the title.
     {"startup", [](MainWindow&) {}},
@@ -337,7 +338,7 @@ const std::vector<ScreenshotScenario> SCENARIOS = withAfterGamePictures(withLess
          recordPanel(w, {{"Text2", "Game 1"}, {"Text3", "First player"}, {"Text4", "Second player"},
                          {"Text1", "example"}});
      }},
-}));
+})));
 
 // The console's answers, with a hook that runs once before the first answer.
 class ScreenshotDialogs : public ConsoleDialogs {

@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <span>
+#include <vector>
 
 #include <QImage>
 #include <QString>
@@ -30,6 +31,10 @@ struct ScreenshotScenario {
 };
 
 std::span<const ScreenshotScenario> screenshotScenarios();
+
+// `rows` and after them the pictures of the keyboard cursor
+// (app/screenshot_keyboard.cpp).
+std::vector<ScreenshotScenario> withKeyboardPictures(std::vector<ScreenshotScenario> rows);
 
 // Writes one PNG per scenario into `folder` (created if missing), then the
 // start-up picture at a device pixel ratio of 2 ("startup-ratio2.png", taken

@@ -202,6 +202,7 @@ void playReply(Form1& f) {
     // before any box (描画_移動結果 shows what was drawn).
     f.display.shown.thinking = false;
     f.描画_移動結果(THINKING_C, THINKING_R, m.toX, m.toY, m.after, COLOUR_WHITE, &f.moves.entry[f.moves.count]);
+    f.通知_指し手(true);
     f.途中保存();
     f.勢力調査();
 

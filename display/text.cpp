@@ -95,7 +95,7 @@ void Form1::描画_移動駒種類(double c, double r, const std::string& text, 
     io.canvas->drawText(at.x, at.y, text);
 }
 
-std::string Form1::文字列変換(int value) {
+std::string Form1::文字列変換(int value) const {
     if (value >= 1 && value <= 9) return kFullWidthDigits[value];
     if (value >= kRowNumeralBase + 1 && value <= kRowNumeralBase + 9) return kKanjiNumerals[value - kRowNumeralBase];
     const int magnitude = value < 0 ? -value : value;

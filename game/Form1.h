@@ -138,6 +138,7 @@ struct GameFlags {
     int handicapGrade = 0;   // -10..10
     int level = 3;           // the computer's level 1..6, kept for the run
     bool music = true;       // the music ("BGM") is on, kept for the run
+    bool speech = false;     // 読み上げ: moves, refusals and the end are spoken
     bool settingsUnwritableShown = false;   // the box about an unwritable settings file was shown
     bool settingsRefusedShown = false;      // the box about an unreadable or oversized one was shown
 };
@@ -449,7 +450,7 @@ public:
     void 描画_数値(double c, double r, const std::string& text, int colour, int mode, double size);
     void 描画_文字列(double c, double r, int index, int colour, double size);
     void 描画_移動駒種類(double c, double r, const std::string& text, int colour);
-    std::string 文字列変換(int value);
+    std::string 文字列変換(int value) const;
     void 描画_桝_数値();
     void 描画_手数(int n);
     // The last move of a side: the target and the piece in Japanese; in
@@ -584,6 +585,31 @@ public:
     // Shows the position after `move` moves (0: the start) as stepping there
     // would, with `best` (when given) outlined as a hint.
     void 検討_局面(int move, const MoveRecord* best);
+
+    // ---- News for the keyboard, a screen reader and speech (display/announcements.cpp) ----
+    // Each tells every listener of io.news.
+    void 通知_開始();
+    // The move just made, the last entry of the move list; whether it gives
+    // check is found here.
+    void 通知_指し手(bool byComputer);
+    void 通知_禁止(Text reason);
+    void 通知_終了(const std::string& sentence);
+    // The name a screen reader gives a cell: a board square "５六 先手の歩" /
+    // "5f: Sente pawn" (empty ones too), or a stand cell (column 11 rows 3..9,
+    // column -1 rows 1..7) with its kind and count.
+    std::string 桝の名前(int c, int r) const;
+    // The whole move "後手 ３四歩" / "Gote P-3d" of an entry of the move list.
+    std::string 指し手の文(const MoveRecord& move) const;
+
+    // ---- The keyboard cursor (display/cursor.cpp) ----
+    // Shows the cursor's mark on cell (c, r); c = 0 takes it away.
+    void 描画_カーソル(int c, int r);
+    // Drops the selection as if it had never been made: its outlines and
+    // reachable squares go (game/human_turn.cpp).
+    void 選択解除();
+
+    // ---- Speech option (settings/options.cpp) ----
+    void YOMIAGE_Click();
 
     // ---- Lessons (lessons/lessons_menu.cpp) ----
     void NYUMON_Click();   // "入門": the list of lessons

@@ -72,6 +72,7 @@ bool Form1::compulsoryCaptureRefuses(int tag, int fx, int tx, int ty) {
 
     描画_取可桝(tag);
     playSound(sounds.refusal);
+    通知_禁止(message);
     io.dialogs->message(文言(message), 文言(Text::TITLE_RULE), Buttons::Ok);
     return true;
 }

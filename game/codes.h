@@ -80,6 +80,7 @@ constexpr int COLOUR_SELECTED = 12;    // outline of a selected source; hand cou
 constexpr int COLOUR_LOOKAHEAD = 13;   // targets that start a chain of forced captures
 constexpr int COLOUR_YELLOW = 14;      // coordinate labels
 constexpr int COLOUR_WHITE = 15;       // texts, guidance highlight, capturable squares
+constexpr int COLOUR_CURSOR = 9;       // the keyboard cursor (bright blue, framed in black)
 
 // Picture codes besides the piece codes.
 constexpr int PIC_ZELKORA = 1;

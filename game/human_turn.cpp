@@ -51,6 +51,7 @@ void answerWithoutGame(Form1& f) {
     }
     if (f.moves.count == 0) {
         f.playSound(f.sounds.refusal);
+        f.通知_禁止(Text::START_WITH_MENU);
         f.io.dialogs->message(f.文言(Text::START_WITH_MENU), f.文言(Text::TITLE_START), Buttons::Ok);
         return;
     }
@@ -114,6 +115,7 @@ bool refuseTarget(Form1& f, int button, int col, int row) {
     // A piece that could never move again must promote: right button.
     if (f.移動後チェック(row, f.sel.piece) == NO && button == LEFT_BUTTON) {
         f.playSound(f.sounds.refusal);
+        f.通知_禁止(Text::RIGHT_CLICK_TO_PROMOTE);
         f.io.dialogs->message(f.文言(Text::RIGHT_CLICK_TO_PROMOTE), f.文言(Text::TITLE_PROMOTE), Buttons::Ok);
         return true;
     }
@@ -146,6 +148,7 @@ int playMove(Form1& f, int button, int col, int row) {
     const MoveRecord* played = &f.moves.entry[f.moves.count];
     if (isUpper(sel.piece)) f.描画_移動結果(-2, 8, col, row, sel.piece, COLOUR_WHITE, played);
     else f.描画_移動結果(13, 3, col, row, sel.piece, COLOUR_WHITE, played);
+    f.通知_指し手(false);
     f.途中保存();
     return captured;
 }
@@ -230,6 +233,14 @@ void click(Form1& f, int button, double x, double y) {
 }
 
 }  // namespace
+
+void Form1::選択解除() {
+    if (sel.clickState == 0 || thinking.active) return;
+    先読み消去();
+    描画_移動可能桝色(sel.srcX, sel.srcY, COLOUR_GREEN, sel.piece);
+    描画_桝輪郭(COLOUR_GREEN, sel.srcX, sel.srcY);
+    sel.clickState = 0;
+}
 
 // The look-ahead's numbers go before the click is handled; its marks come
 // back for the selection the click leaves.

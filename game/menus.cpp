@@ -48,6 +48,7 @@ void Form1::START_Click() {
     turn.sideToMove = SENTE;
     turn.gameMode = MODE_MAN;
     描画_手番();
+    通知_開始();
     io.dialogs->message(文言(Text::FIRST_PLAYER_TO_MOVE), " ", Buttons::Ok);
 }
 
@@ -67,6 +68,7 @@ void Form1::SENTE_Click() {
     turn.gameMode = MODE_COM;
     flags.recordMode = 0;
     描画_手番();
+    通知_開始();
 }
 
 void Form1::GOTE_Click() {
@@ -85,6 +87,7 @@ void Form1::GOTE_Click() {
     turn.gameMode = MODE_COM;
     flags.recordMode = 0;
     描画_手番();
+    通知_開始();
     com_ban();
 }
 

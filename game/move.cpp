@@ -30,6 +30,7 @@ void Form1::手順保存(int fx, int fy, int tx, int ty, int before, int after) 
 bool Form1::moveListFullRefuses() {
     if (moves.count < MoveList::MAX) return false;
     playSound(sounds.refusal);
+    通知_禁止(Text::LIST_FULL);
     io.dialogs->message(文言(Text::LIST_FULL), 文言(Text::TITLE_MOVES), Buttons::Ok);
     return true;
 }

@@ -54,6 +54,16 @@ public:
     virtual void refresh() = 0;
     // The pictures of the pieces drawn from now on; what is on screen stays.
     virtual void setPieceSet(PieceSet set) = 0;
+    // A mark shown over what is kept and never kept itself (the keyboard
+    // cursor): each ring is an outline `width` reference pixels wide whose
+    // outer edge is the rectangle. A new mark replaces the last one; no rings
+    // take it away. A canvas that shows no marks ignores it.
+    struct Ring {
+        double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        int colour = 0;
+        int width = 1;
+    };
+    virtual void setMark(const std::vector<Ring>& rings) { (void)rings; }
 };
 
 enum class Buttons { Ok, YesNo };
@@ -156,6 +166,39 @@ public:
     virtual void showHowToPlay() {}
 };
 
+// What happens in a game, told as it happens to whoever follows it other than
+// by looking at the board: the keyboard cursor, a screen reader, speech. The
+// texts are whole sentences in the player's language.
+struct MoveNews {
+    int toX = 0, toY = 0;        // the target square
+    bool upperSide = false;      // the upper side moved
+    bool byComputer = false;
+    bool check = false;          // the move attacks the other king
+    std::string text;            // "後手 ３四歩" / "Gote P-3d"
+};
+class GameNews {
+public:
+    virtual ~GameNews() = default;
+    // A game was chosen in the menu; the board is as it starts.
+    virtual void gameStarted() {}
+    virtual void movePlayed(const MoveNews& move) { (void)move; }
+    // A move was refused by a rule; `reason` is the text of the refusal's box.
+    virtual void refused(const std::string& reason) { (void)reason; }
+    // The game ended; `result` names the winner.
+    virtual void gameEnded(const std::string& result) { (void)result; }
+};
+
+// A voice that reads sentences aloud (読み上げ). `say` starts at once and
+// does not wait for the end; a sentence given while another is spoken waits
+// for it. A voice without a working engine says nothing.
+class Speech {
+public:
+    virtual ~Speech() = default;
+    // An engine is there and answers.
+    virtual bool available() const = 0;
+    virtual void say(const std::string& text, Language language) = 0;
+};
+
 enum class ReadResult { Ok, Unreadable, TooLarge };
 
 // Reading and writing the small files the game uses, by path (UTF-8).
@@ -236,6 +279,10 @@ struct Ports {
     // nullptr: jobs run at once on the caller's thread and waits end at once
     // (the command-line tool and the benchmarks, which have no window to keep alive).
     Worker* worker = nullptr;
+    // Told of every start, move, refusal and end; none by default.
+    std::vector<GameNews*> news;
+    // Reads the game's news aloud while the option 読み上げ is on; none: silent.
+    Speech* speech = nullptr;
     Places places;
     Results* results = nullptr;   // none: nothing is counted
     Reviewer* reviewer = nullptr; // none: "検討" is refused

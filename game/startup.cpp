@@ -52,13 +52,14 @@ void Form1::Form_Load() {
     moves.unsaved = false;
     gameInfo = GameInfo{io.clock ? io.clock->localDateTime() : std::string(), {}, {}};
 
-    // 3. Menu check marks. The level and the music are the player's choices,
+    // 3. Menu check marks. The level, the music and speech are the player's choices,
     //    kept for the run (and in the settings file), so they survive "最初"
     //    and loading a record.
     io.menu->setChecked("SIDOU", false);
     io.menu->setChecked("SAKIYOMI", false);
     for (int n = 1; n <= TOP_LEVEL; ++n) io.menu->setChecked("LEVEL" + std::to_string(n), n == flags.level);
     io.menu->setChecked("BGM", flags.music);
+    io.menu->setChecked("YOMIAGE", flags.speech);
 
     // 4. Colours: the guidance highlight starts as the grid colour.
     display.highlightColour = COLOUR_GREEN;
@@ -120,6 +121,7 @@ void Form1::終了(const std::string& winner) {
     std::string sentence = winner + "の勝ちです";
     for (const WinnerText& w : WINNERS)
         if (winner == w.winner) sentence = 文言(w.sentence);
+    通知_終了(sentence);
     io.dialogs->message(sentence, 文言(Text::TITLE_END));
     if (io.dialogs->message(文言(Text::CONTINUE_QUESTION), 文言(Text::TITLE_NEW_GAME), Buttons::YesNo) == Answer::Yes) {
         // The finished game's entries stay in the list, for "書込", until the

@@ -73,4 +73,12 @@ void Form1::BGM_Click() {
     書込_環境設定ファイル();
 }
 
+// 読み上げ: the computer's moves, refusals and the end are read aloud. The
+// window disables the item where no speech engine answers.
+void Form1::YOMIAGE_Click() {
+    flags.speech = !io.menu->isChecked("YOMIAGE");
+    io.menu->setChecked("YOMIAGE", flags.speech);
+    書込_環境設定ファイル();
+}
+
 }  // namespace zelkora

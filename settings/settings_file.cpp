@@ -13,9 +13,10 @@
 // choice will not outlive the run. Which folder holds the file is the platform's choice (Ports::places).
 // The language and the piece set follow on lines of their own ("言語=English",
 // "駒=初心者用"), and so do the computer's level ("レベル=5") and music turned
-// off ("BGM=切"), each written only when it is not the default; the lines after
-// the first are recognised by their text, wherever they stand. The level and
-// the music are read once, at the first start-up, and kept for the run.
+// off ("BGM=切") and speech turned on ("読み上げ=入"), each written only when
+// it is not the default; the lines after the first are recognised by their
+// text, wherever they stand. The level, the music and speech are read once,
+// at the first start-up, and kept for the run.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -40,6 +41,7 @@ const BackgroundChoice& green() { return BACKGROUNDS[0]; }
 // The level line and the line of music turned off.
 std::string levelLine(int level) { return "レベル=" + std::to_string(level); }
 constexpr const char* MUSIC_OFF_LINE = "BGM=切";
+constexpr const char* SPEECH_ON_LINE = "読み上げ=入";
 
 // The bytes of a settings file holding the background `line` and, when the
 // window is enlarged or the language, the pieces, the level or the music are
@@ -55,6 +57,7 @@ std::vector<std::uint8_t> fileBytes(const char* line, int percent, const Form1& 
         if (choice.value == display.pieces && choice.line) bytes += toShiftJis(choice.line) + "\r\n";
     if (form.flags.level != DEFAULT_LEVEL) bytes += toShiftJis(levelLine(form.flags.level)) + "\r\n";
     if (!form.flags.music) bytes += toShiftJis(MUSIC_OFF_LINE) + "\r\n";
+    if (form.flags.speech) bytes += toShiftJis(SPEECH_ON_LINE) + "\r\n";
     return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
@@ -73,8 +76,8 @@ std::string lineOf(const std::vector<std::uint8_t>& bytes, int index) {
     return line;
 }
 
-// The lines after the first hold at most these five choices.
-constexpr int CHOICE_LINES = 5;
+// The lines after the first hold at most these six choices.
+constexpr int CHOICE_LINES = 6;
 
 // What the lines after the first name; the defaults where no line names a choice.
 struct LaterLines {
@@ -83,6 +86,7 @@ struct LaterLines {
     PieceSet pieces = PieceSet::Traditional;
     int level = DEFAULT_LEVEL;
     bool music = true;
+    bool speech = false;
 };
 
 LaterLines laterLinesOf(const std::vector<std::uint8_t>& bytes) {
@@ -98,6 +102,7 @@ LaterLines laterLinesOf(const std::vector<std::uint8_t>& bytes) {
         for (int level = 1; level <= TOP_LEVEL; ++level)
             if (line == toShiftJis(levelLine(level))) found.level = level;
         if (line == toShiftJis(MUSIC_OFF_LINE)) found.music = false;
+        if (line == toShiftJis(SPEECH_ON_LINE)) found.speech = true;
     }
     return found;
 }
@@ -202,6 +207,7 @@ void Form1::読込_起動時の選択() {
     display.language = later.language;
     flags.level = later.level;
     flags.music = later.music;
+    flags.speech = later.speech;
 }
 
 void Form1::書込_環境設定ファイル() {

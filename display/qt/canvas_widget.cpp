@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -72,6 +73,12 @@ void CanvasWidget::updateScale() {
 bool CanvasWidget::event(QEvent* event) {
     // A move to a screen of another ratio; the paint event checks again.
     if (event->type() == QEvent::ScreenChangeInternal) updateScale();
+    // Tab would move the focus away before keyPressEvent sees it.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab && onKey &&
+        !panelShown()) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
     return QWidget::event(event);
 }
 
@@ -84,6 +91,16 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
     if (devicePixelRatioF() != canvas_.scale().ratio()) updateScale();
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), canvas_.image());
+    if (!canvas_.mark().empty()) {
+        painter.scale(1 / canvas_.scale().ratio(), 1 / canvas_.scale().ratio());
+        canvas_.paintMark(painter);
+    }
+}
+
+bool CanvasWidget::panelShown() const {
+    for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isVisible() && child->focusPolicy() != Qt::NoFocus) return true;
+    return false;
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
@@ -110,8 +127,27 @@ void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
 // A key a child control (a field of the record panel) leaves unused comes here
 // too; Escape counts only when the canvas itself has the focus.
 void CanvasWidget::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && onEscape && window()->focusWidget() == this) {
+    const bool own = window()->focusWidget() == this;
+    if (event->key() == Qt::Key_Escape && onEscape && !onKey && own) {
         onEscape();
+        return;
+    }
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    std::optional<Key> key;
+    switch (event->key()) {
+    case Qt::Key_Left: key = Key::Left; break;
+    case Qt::Key_Right: key = Key::Right; break;
+    case Qt::Key_Up: key = Key::Up; break;
+    case Qt::Key_Down: key = Key::Down; break;
+    case Qt::Key_Tab: key = Key::Tab; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: key = shift ? Key::ShiftEnter : Key::Enter; break;
+    case Qt::Key_Escape: key = Key::Escape; break;
+    default: break;
+    }
+    if (key && onKey && own) {
+        onKey(*key);
         return;
     }
     QWidget::keyPressEvent(event);

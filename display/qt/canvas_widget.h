@@ -13,15 +13,20 @@
 // Mouse presses become (button, x, y) with button 1 for the left and 2 for the
 // right button and the position in twips of the device pixel under the
 // pointer; other buttons are ignored. The pointer's moves over the widget,
-// with or without a button held, become (x, y) in twips the same way. The Escape key is passed on while the canvas
-// itself has the focus; other keys are not used by the game.
+// with or without a button held, become (x, y) in twips the same way. While
+// the canvas itself has the focus, the keys of the keyboard cursor (arrows,
+// Tab, Enter, Space, Shift+Enter, Escape) are passed on as Key; Tab moves
+// the focus on as usual while a control of the record panel is shown. The
+// cursor's mark is painted over the image.
 #pragma once
 
 #include <functional>
 
 #include <QWidget>
 
+#include "display/qt/board_accessible.h"
 #include "display/qt/retained_canvas.h"
+#include "keyboard/keyboard_cursor.h"
 
 namespace zelkora {
 
@@ -50,6 +55,17 @@ public:
     std::function<void(int button, double x, double y)> onMouseDown;
     std::function<void(double x, double y)> onMouseMove;
     std::function<void()> onEscape;
+    // A key of the cursor; Escape goes to onEscape when this is unset.
+    std::function<void(Key)> onKey;
+    // What a screen reader reads (display/qt/board_accessible.h): the cells'
+    // names, the cell of the keyboard cursor and the last announcement.
+    void setReading(BoardReading reading) { reading_ = std::move(reading); }
+    const BoardReading& reading() const { return reading_; }
+    void setCursorCell(int c, int r) { cursor_ = {c, r}; }
+    std::pair<int, int> cursorCell() const { return cursor_; }
+    void setStatusText(const QString& text) { status_ = text; }
+    const QString& statusText() const { return status_; }
+
     // Told after the scale changed (size, enlargement or screen).
     std::function<void(const TwipsScale&)> onScaleChanged;
 
@@ -62,8 +78,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // A control of the record panel (a child of the canvas that takes the focus) is on screen.
+    bool panelShown() const;
+
     RetainedCanvas canvas_;
     double enlargement_ = 1;
+    BoardReading reading_;
+    std::pair<int, int> cursor_{0, 0};
+    QString status_;
 };
 
 }  // namespace zelkora

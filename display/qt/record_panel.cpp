@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,6 +27,7 @@
 #include <QStorageInfo>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 #include "display/qt/window_texts.h"
@@ -222,6 +224,33 @@ struct RecordPanelWidgets::Impl {
     }
 };
 
+namespace {
+
+// Enter on the file list chooses the file under its cursor, as a click does
+// (a click chooses at once, so activation, a double click, is not used).
+class EnterChooses : public QObject {
+public:
+    EnterChooses(QListWidget* list, std::function<void(QListWidgetItem*)> choose)
+        : QObject(list), list_(list), choose_(std::move(choose)) {
+        list->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key != Qt::Key_Return && key != Qt::Key_Enter) || !list_->currentItem()) return false;
+        choose_(list_->currentItem());
+        return true;
+    }
+
+private:
+    QListWidget* list_;
+    std::function<void(QListWidgetItem*)> choose_;
+};
+
+}  // namespace
+
 RecordPanelWidgets::RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, const TwipsScale& scale)
     : d(new Impl(dialogs, scale)) {
     d->owner = parent;
@@ -257,6 +286,9 @@ RecordPanelWidgets::RecordPanelWidgets(QWidget* parent, Dialogs& dialogs, const 
             this, [this, path = bytesOf(item)] { d->changeFolder(path); }, Qt::QueuedConnection);
     });
     QObject::connect(d->file1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (onFileChosen) onFileChosen(bytesOf(item));
+    });
+    new EnterChooses(d->file1, [this](QListWidgetItem* item) {
         if (onFileChosen) onFileChosen(bytesOf(item));
     });
     QObject::connect(d->command1, &QPushButton::clicked, this, [this] {

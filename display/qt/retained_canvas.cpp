@@ -257,6 +257,34 @@ void RetainedCanvas::changed(const QRect& rect) {
     if (onChanged) onChanged(rect.intersected(image_.rect()));
 }
 
+namespace {
+
+// The device pixels a ring covers: its outer rectangle, right and bottom edges excluded.
+QRect ringArea(const TwipsScale& scale, const Canvas::Ring& ring) {
+    return QRect(QPoint(scale.x(std::min(ring.x1, ring.x2)), scale.y(std::min(ring.y1, ring.y2))),
+                 QPoint(scale.x(std::max(ring.x1, ring.x2)) - 1, scale.y(std::max(ring.y1, ring.y2)) - 1));
+}
+
+}  // namespace
+
+void RetainedCanvas::setMark(const std::vector<Ring>& rings) {
+    for (const Ring& ring : mark_) changed(ringArea(scale_, ring));
+    mark_ = rings;
+    for (const Ring& ring : mark_) changed(ringArea(scale_, ring));
+}
+
+void RetainedCanvas::paintMark(QPainter& painter) const {
+    for (const Ring& ring : mark_) {
+        const QRect area = ringArea(scale_, ring);
+        const int w = std::max(1, scale_.lineWidth() * ring.width);
+        const QColor c = qColour(ring.colour);
+        painter.fillRect(area.left(), area.top(), area.width(), w, c);
+        painter.fillRect(area.left(), area.bottom() - w + 1, area.width(), w, c);
+        painter.fillRect(area.left(), area.top(), w, area.height(), c);
+        painter.fillRect(area.right() - w + 1, area.top(), w, area.height(), c);
+    }
+}
+
 // Pieces drawn from now on take the set's pictures; what is already on the
 // image stays as it was drawn.
 void RetainedCanvas::setPieceSet(PieceSet set) { pieceSet_ = set; }

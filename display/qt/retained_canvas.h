@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include <QFont>
 #include <QImage>
@@ -44,6 +45,11 @@ public:
     void drawText(double x, double y, const std::string& text) override;
     void refresh() override;
     void setPieceSet(PieceSet set) override;
+    // The mark is kept apart from the image: the widget paints it on top.
+    void setMark(const std::vector<Ring>& rings) override;
+    const std::vector<Ring>& mark() const { return mark_; }
+    // Paints the mark with a painter on device pixels of the image.
+    void paintMark(QPainter& painter) const;
 
     // Paints the whole image in a palette colour.
     void fill(int colour);
@@ -93,6 +99,7 @@ private:
     // What the margins show.
     int fillColour_ = 0;
     std::optional<Picture> marginTile_;
+    std::vector<Ring> mark_;
 };
 
 }  // namespace zelkora

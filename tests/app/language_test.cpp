@@ -73,10 +73,16 @@ TEST_F(LanguageTest, EnglishLeavesNoJapaneseOnTheWindowAndJapaneseComesBack) {
         else EXPECT_FALSE(holdsJapanese(text)) << what << ": " << text.toStdString();
         // A word left as it reads in Japanese was not translated (names aside).
         const bool name = what == "title" || what == "ENGLISH" || what == "GENGO" || what == "KOMA" || what == "NIHONGO";
-        if (!name && text.contains(QRegularExpression("[A-Za-z]"))) EXPECT_NE(text, japanese[i].second) << what;
+        // The mnemonic's letter, the same in both languages, does not count.
+        const QString words = QString(text).remove(QRegularExpression("\\(&.\\)|&"));
+        if (!name && words.contains(QRegularExpression("[A-Za-z]"))) EXPECT_NE(text, japanese[i].second) << what;
     }
+    const bool silent = !w.form().io.speech->available();
     for (const MenuItem& item : menuTable())
-        EXPECT_EQ(w.menuAction(item.name)->text().toStdString(), textIn(Language::English, item.caption)) << item.name;
+        EXPECT_EQ(w.menuAction(item.name)->text(),
+                  silent && std::string(item.name) == "YOMIAGE" ? windowText(Text::SPEECH_NO_ENGINE) :
+                  withMnemonic(QString::fromStdString(textIn(Language::English, item.caption)), item.mnemonic))
+            << item.name;
     EXPECT_EQ(w.menuAction("MATTA")->shortcut(), QKeySequence("Ctrl+Z")) << "shortcuts stay";
 
     w.menuAction("NIHONGO")->trigger();

@@ -42,6 +42,8 @@ public:
     void refresh() override;
     void setPieceSet(PieceSet set) override { pieceSets.push_back(set); }
     std::vector<PieceSet> pieceSets;   // every piece set chosen, in order
+    void setMark(const std::vector<Ring>& rings) override { marks.push_back(rings); }
+    std::vector<std::vector<Ring>> marks;   // every mark set, in order
 
     void clear() { calls.clear(); }
     // Calls of one kind.
