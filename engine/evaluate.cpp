@@ -93,7 +93,7 @@ Reach::Reach(const Position& p) {
     addReach(p, UPPER, of[UPPER]);
 }
 
-int evaluate(const Position& p, const Reach& r) {
+Score evaluate(const Position& p, const Reach& r) {
     const auto& reach = r.of;
     // Per side, the squares its king could step to that the enemy reaches.
     std::uint16_t rows[2][10] = {};

@@ -21,9 +21,13 @@ constexpr int BISHOP = 800, ROOK = 900, KING = 950;
 
 enum Side : int { LOWER = 0, UPPER = 1 };
 
-constexpr int square(int x, int y) { return x * 11 + y; }
-constexpr int fileOf(int sq) { return sq / 11; }
-constexpr int rowOf(int sq) { return sq % 11; }
+// A square index x * 11 + y (see above).
+using Square = int;
+
+
+constexpr Square square(int x, int y) { return x * 11 + y; }
+constexpr int fileOf(Square sq) { return sq / 11; }
+constexpr int rowOf(Square sq) { return sq % 11; }
 
 inline bool isLowerCode(int c) { return c <= -10 && c >= -950; }
 inline bool isUpperCode(int c) { return c >= 10 && c <= 950; }
