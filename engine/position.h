@@ -34,7 +34,8 @@ inline bool isUpperCode(int c) { return c >= 10 && c <= 950; }
 inline int sideOf(int c) { return c > 0 ? UPPER : LOWER; }
 inline bool owns(int side, int c) { return side == UPPER ? isUpperCode(c) : isLowerCode(c); }
 
-// Hand kind index 1..7 of a code, promoted or not; 0 for kings and empty.
+// Hand kind index 1..7 of a code, promoted or not; 0 for kings and empty. The
+// game's own helpers (game/codes.h handKind, kindCode) answer with these two.
 int kindOf(int code);
 // The upper side's unpromoted code of kind 1..7 (negate for the lower side).
 int codeOfKind(int kind);
