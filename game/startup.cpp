@@ -1,7 +1,6 @@
 // Start-up, a new game, the end-of-game dialogue and shutdown.
 #include <string>
 
-#include "computer/engine_bridge.h"
 #include "game/Form1.h"
 #include "game/sfen.h"
 #include "game/sound_table.h"
