@@ -86,7 +86,7 @@ bool randomMove(Form1& f, bool lower, std::mt19937& rng) {
 
 // Positions after 10, 30 and 60 plies of seeded random games (fewer when a
 // game ends early), the upper side always being the computer.
-std::vector<std::string> randomGamePositions(zelkora::cli::NullPorts& ports) {
+std::vector<std::string> randomGamePositions(zelkora::NullPorts& ports) {
     std::vector<std::string> out;
     std::mt19937 rng(20240611);
     for (int game = 0; game < 12; ++game) {
@@ -105,7 +105,7 @@ std::vector<std::string> randomGamePositions(zelkora::cli::NullPorts& ports) {
 }
 
 struct Turns {
-    zelkora::cli::NullPorts ports;
+    zelkora::NullPorts ports;
     std::vector<std::unique_ptr<Form1>> forms;
     Turns() {
         std::vector<std::string> sfens = samplePositions();

@@ -27,7 +27,7 @@ const char* const kPositions[] = {
 };
 
 struct Forms {
-    zelkora::cli::NullPorts ports;
+    zelkora::NullPorts ports;
     std::vector<std::unique_ptr<Form1>> forms;
     Forms() {
         for (const char* sfen : kPositions) {

@@ -22,20 +22,13 @@ namespace zelkora::cli {
 
 namespace {
 
-// Whether every entry can be stepped from the initial position; names the
+// Whether every entry can be stepped from the starting position; names the
 // first one that cannot.
 bool playable(const std::vector<MoveRecord>& moves, std::string& error) {
-    Position p;
-    parseSfen("lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b -", p, error);
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        const EntryFault fault = entryFault(moves[i], p.board, p.hands);
-        if (fault != EntryFault::None) {
-            error = faultReason(fault, static_cast<int>(i) + 1);
-            return false;
-        }
-        stepForward(p.board, p.hands, moves[i]);
-    }
-    return true;
+    Position p = startingPosition();
+    const ReplayStop stop = replay(p.board, p.hands, moves);
+    if (stop.entry != 0) error = faultReason(stop.fault, stop.entry);
+    return stop.entry == 0;
 }
 
 }  // namespace

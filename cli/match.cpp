@@ -19,7 +19,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/null_ports.h"
+#include "game/null_ports.h"
 #include "cli/positions.h"
 #include "computer/engine_bridge.h"
 #include "engine/movegen.h"

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/null_ports.h"
+#include "game/null_ports.h"
 #include "game/Form1.h"
 
 namespace zelkora::cli {

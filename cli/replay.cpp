@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/null_ports.h"
+#include "game/null_ports.h"
 #include "cli/positions.h"
 #include "cli/record_file.h"
 #include "game/sfen.h"
@@ -41,18 +41,11 @@ int replayCommand(const Args& args, std::istream&, std::ostream& out, std::ostre
     auto form = freshForm(ports);
     form->初期設定();
 
-    int status = 0;
-    int applied = 0;
-    for (const MoveRecord& m : record.moves) {
-        if (EntryFault fault = entryFault(m, form->board, form->hands); fault != EntryFault::None) {
-            out << "error: " << faultReason(fault, applied + 1) << "\n";
-            status = 1;
-            break;
-        }
-        stepForward(form->board, form->hands, m);
-        ++applied;
+    const ReplayStop stop = replay(form->board, form->hands, record.moves, [&](int applied) {
         out << formatSfen(form->board, form->hands, true, applied) << "\n";
-    }
+    });
+    const int status = stop.entry == 0 ? 0 : 1;
+    if (status != 0) out << "error: " << faultReason(stop.fault, stop.entry) << "\n";
     out << "end\n";
     out.flush();
     return status;

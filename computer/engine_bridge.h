@@ -11,11 +11,10 @@
 
 namespace zelkora {
 
-// The level of a first start-up, the lowest level played by the search core,
-// and the highest level.
+// The level of a first start-up and the lowest level played by the search
+// core (the highest, TOP_LEVEL, is in game/codes.h).
 constexpr int DEFAULT_LEVEL = 3;
 constexpr int FIRST_SEARCH_LEVEL = 4;
-constexpr int TOP_LEVEL = 6;
 // Not in the menu: LEVEL5 as it played before the forced-reply extension and
 // the forcing move order, kept for `zelkora-cli match` to measure them by.
 constexpr int FORMER_LEVEL5 = 0;

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "game/Form1.h"
+#include "game/null_ports.h"
 #include "game/sfen.h"
 
 namespace zelkora {
@@ -85,8 +86,7 @@ void Form1::HINT_Click() {
     p.lowerToMove = false;
     if (lower) turnRound(p);
 
-    // No port is needed: the search draws nothing and asks nothing.
-    auto search = std::make_unique<Form1>(Ports{});
+    auto search = std::make_unique<Form1>(nullPorts());
     loadPosition(*search, p);
     search->flags.level = HINT_LEVEL;
     search->com.bestOnly = true;

@@ -8,6 +8,7 @@
 // it comes. Each search has a number; stopping or a new search changes the
 // number in force, and an answer for another number is dropped.
 #include "game/Form1.h"
+#include "game/null_ports.h"
 
 namespace zelkora {
 
@@ -53,7 +54,7 @@ bool Form1::thinkingOn(int search) const { return thinking.active && thinking.se
 
 std::unique_ptr<Form1> Form1::searchCopy() const {
     auto copy = std::make_unique<Form1>(*this);
-    copy->io = Ports{};
+    copy->io = nullPorts();
     return copy;
 }
 

@@ -38,8 +38,7 @@ namespace {
 
 // How well placed a king is for the race: the distance to the nearest square
 // the enemy reaches where the king may stand, and the enemy reach around it
-// (2 for each such square next to the king, 1 for each two steps away). `rows`
-// holds those squares as one bit per column for every row.
+// (2 for each such square next to the king, 1 for each two steps away).
 struct KingRace {
     int distance = 9;
     int nearReach = 0;
@@ -51,6 +50,8 @@ int columns(int lo, int hi) {
     return lo > hi ? 0 : ((2 << hi) - 1) & ~((1 << lo) - 1);
 }
 
+// The race of the king of `side`; `rows` holds the squares it could step to
+// that the enemy reaches, one bit per column for every row 1..9.
 KingRace race(const Position& p, int side, const std::uint16_t* rows, const std::uint8_t* enemyReach) {
     KingRace r;
     const int k = p.king[side];
@@ -93,7 +94,7 @@ Reach::Reach(const Position& p) {
     addReach(p, UPPER, of[UPPER]);
 }
 
-int evaluate(const Position& p, const Reach& r) {
+Score evaluate(const Position& p, const Reach& r) {
     const auto& reach = r.of;
     // Per side, the squares its king could step to that the enemy reaches.
     std::uint16_t rows[2][10] = {};

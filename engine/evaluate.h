@@ -11,6 +11,9 @@
 
 namespace zelkora::engine {
 
+// A score in centi-units for the side to move.
+using Score = int;
+
 constexpr int WIN = 30000;        // a won game, less the plies to reach it
 constexpr int WIN_BOUND = 29000;  // scores beyond this are won or lost games
 
@@ -24,7 +27,7 @@ struct Reach {
 void addReach(const Position& p, int side, std::uint8_t* reach);
 
 // Score in centi-units, positive when the side to move stands better.
-int evaluate(const Position& p, const Reach& reach);
-inline int evaluate(const Position& p) { return evaluate(p, Reach(p)); }
+Score evaluate(const Position& p, const Reach& reach);
+inline Score evaluate(const Position& p) { return evaluate(p, Reach(p)); }
 
 }  // namespace zelkora::engine

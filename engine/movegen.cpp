@@ -15,7 +15,7 @@ bool pieceCode(int c) { return c != EMPTY && c != OFF; }
 
 }  // namespace
 
-bool mayPromote(int code, int from, int to) {
+bool mayPromote(int code, Square from, Square to) {
     const int fy = rowOf(from), ty = rowOf(to);
     switch (code) {
     case -PAWN: case -LANCE: case -KNIGHT: return ty <= 3;
@@ -26,7 +26,7 @@ bool mayPromote(int code, int from, int to) {
     }
 }
 
-bool mustPromote(int code, int to) {
+bool mustPromote(int code, Square to) {
     const int ty = rowOf(to);
     switch (code) {
     case PAWN: case LANCE: return ty == 9;
@@ -45,7 +45,7 @@ void sortInScanOrder(MoveList& list) {
     });
 }
 
-bool attacked(const Position& p, int sq, int by) {
+bool attacked(const Position& p, Square sq, int by) {
     const std::int16_t* b = p.board;
     for (int i = 0; i < 8; ++i) {
         const int d = DIRS[i];
@@ -71,7 +71,7 @@ bool attacked(const Position& p, int sq, int by) {
     return b[sq + 11 - 2 * f] == knight || b[sq - 11 - 2 * f] == knight;
 }
 
-bool reaches(const Position& p, int from, int to) {
+bool reaches(const Position& p, Square from, Square to) {
     const int c = p.board[from];
     if (!pieceCode(c) || to == from) return false;
     const int t = p.board[to];
@@ -90,83 +90,104 @@ bool reaches(const Position& p, int from, int to) {
     return true;
 }
 
-void generate(const Position& p, MoveList& list, bool expand) {
-    list.n = 0;
-    const int side = p.side;
-    const std::int16_t* b = p.board;
-    // Compulsory capture: the strongest target so far and whether all
-    // capturable codes are equal.
-    int bestCode = 0, bestSq = 0;
-    bool anyCapture = false, allEqual = true;
-    auto note = [&](int to, int cap) {
-        const int strength = cap < 0 ? -cap : cap;
-        if (!anyCapture) {
-            anyCapture = true;
-            bestCode = strength;
-            bestSq = to;
+namespace {
+
+// The compulsory capture's target among the captures seen so far: the
+// strongest piece (by code; ties go to the first square in scan order), and
+// whether every capturable piece has the same code.
+struct CaptureTarget {
+    bool any = false;
+    bool allEqual = true;
+    int strength = 0;
+    Square where = 0;
+
+    void note(Square to, int captured) {
+        const int s = captured < 0 ? -captured : captured;
+        if (!any) {
+            any = true;
+            strength = s;
+            where = to;
             return;
         }
-        if (strength != bestCode) allEqual = false;
-        if (strength > bestCode || (strength == bestCode && to < bestSq)) {
-            bestCode = strength;
-            bestSq = to;
+        if (s != strength) allEqual = false;
+        if (s > strength || (s == strength && to < where)) {
+            strength = s;
+            where = to;
         }
-    };
-    p.forEachPiece(side, [&](int from) {
+    }
+};
+
+Move boardMove(Square from, Square to) { return Move{std::uint8_t(from), std::uint8_t(to), 0, 0}; }
+
+// Board moves of the side to move, sources in scan order, each piece's steps
+// before its rays, every capture noted in `target`. With `capturesOnly` the
+// quiet moves are left out (they would all be filtered away after a capture).
+template <bool capturesOnly>
+void addBoardMoves(const Position& p, MoveList& list, CaptureTarget& target) {
+    const int side = p.side;
+    const std::int16_t* b = p.board;
+    p.forEachPiece(side, [&](Square from) {
         const PieceMoves& pm = movesOf(b[from]);
         for (int i = 0; i < pm.nstep; ++i) {
-            const int to = from + pm.step[i];
+            const Square to = from + pm.step[i];
             if (!inArray(to)) continue;
             const int t = b[to];
             if (t == OFF || (t != EMPTY && owns(side, t))) continue;
-            if (t != EMPTY) note(to, t);
-            list.add(Move{std::uint8_t(from), std::uint8_t(to), 0, 0});
+            if (t != EMPTY) target.note(to, t);
+            else if (capturesOnly) continue;
+            list.add(boardMove(from, to));
         }
         for (int i = 0; i < pm.nslide; ++i) {
             const int d = pm.slide[i];
-            int to = from + d;
-            for (; b[to] == EMPTY; to += d) list.add(Move{std::uint8_t(from), std::uint8_t(to), 0, 0});
+            Square to = from + d;
+            for (; b[to] == EMPTY; to += d)
+                if (!capturesOnly) list.add(boardMove(from, to));
             const int t = b[to];
             if (t != OFF && !owns(side, t)) {
-                note(to, t);
-                list.add(Move{std::uint8_t(from), std::uint8_t(to), 0, 0});
+                target.note(to, t);
+                list.add(boardMove(from, to));
             }
         }
     });
-    if (anyCapture) {
-        // The upper side always takes on the strongest square; the lower side
-        // may take any capturable piece while they all share one code.
-        const bool anyTarget = side == LOWER && allEqual;
-        int n = 0;
-        for (int i = 0; i < list.n; ++i) {
-            const Move& m = list.m[i];
-            if (anyTarget ? b[m.to] != EMPTY : m.to == bestSq) list.m[n++] = m;
-        }
-        list.n = n;
+}
+
+// Keeps the captures the game allows: the upper side always takes on the
+// strongest square; the lower side may take any capturable piece while they
+// all share one code.
+void keepCompulsoryCaptures(const Position& p, MoveList& list, const CaptureTarget& target) {
+    const bool anyTarget = p.side == LOWER && target.allEqual;
+    int n = 0;
+    for (int i = 0; i < list.n; ++i) {
+        const Move& m = list.m[i];
+        if (anyTarget ? p.board[m.to] != EMPTY : m.to == target.where) list.m[n++] = m;
     }
-    if (expand) {
-        const int count = list.n;
-        for (int i = 0; i < count; ++i) {
-            Move& m = list.m[i];
-            const int c = b[m.from];
-            if (!mayPromote(c, m.from, m.to)) continue;
-            if (mustPromote(c, m.to)) {
-                m.promote = 1;
-            } else {
-                list.add(m);   // the plain move, after the promoting one
-                m.promote = 1;
-            }
-        }
+    list.n = n;
+}
+
+// A move that may promote becomes the promoting one, and the plain one is
+// added at the end; a move that must promote only promotes.
+void addPromotions(const Position& p, MoveList& list) {
+    const int count = list.n;
+    for (int i = 0; i < count; ++i) {
+        Move& m = list.m[i];
+        const int c = p.board[m.from];
+        if (!mayPromote(c, m.from, m.to)) continue;
+        if (!mustPromote(c, m.to)) list.add(m);
+        m.promote = 1;
     }
-    if (anyCapture) return;
-    // Drops: kind 1..7, then squares in scan order.
+}
+
+// Drops: kinds 1..7, then squares in scan order, with the two-pawn rule and
+// no piece dropped where it could never move again.
+void addDrops(const Position& p, MoveList& list) {
+    const int side = p.side;
     for (int kind = 1; kind <= 7; ++kind) {
         if (p.hand[side][kind] == 0) continue;
         for (int x = 1; x <= 9; ++x) {
             if (kind == 1 && p.pawns[side][x] > 0) continue;
             for (int y = 1; y <= 9; ++y) {
-                const int to = square(x, y);
-                if (b[to] != EMPTY) continue;
+                const Square to = square(x, y);
+                if (p.board[to] != EMPTY) continue;
                 if (kind <= 2 && y == (side == UPPER ? 9 : 1)) continue;
                 if (kind == 3 && (side == UPPER ? y >= 8 : y <= 2)) continue;
                 list.add(Move{0, std::uint8_t(to), std::uint8_t(kind), 0});
@@ -175,76 +196,124 @@ void generate(const Position& p, MoveList& list, bool expand) {
     }
 }
 
-bool upperMated(Position& p) {
-    const int k = p.king[UPPER];
-    if (k == 0 || !attacked(p, k, LOWER)) return false;
-    std::int16_t* b = p.board;
+}  // namespace
 
-    // Check marks: 9 on every lower piece (not the king) reaching the king, 1 on
-    // the squares between a ray checker and the king.
-    std::int8_t marks[121] = {};
-    int checkers[16], nCheckers = 0;
-    for (int sq = square(1, 1); sq <= square(9, 9); ++sq) {
-        const int c = b[sq];
+void generate(const Position& p, MoveList& list, bool expand) {
+    list.n = 0;
+    CaptureTarget target;
+    addBoardMoves<false>(p, list, target);
+    if (target.any) keepCompulsoryCaptures(p, list, target);
+    if (expand) addPromotions(p, list);
+    if (!target.any) addDrops(p, list);   // no drop while a capture is possible
+}
+
+void generateCaptures(const Position& p, MoveList& list) {
+    list.n = 0;
+    CaptureTarget target;
+    addBoardMoves<true>(p, list, target);
+    if (!target.any) return;
+    keepCompulsoryCaptures(p, list, target);
+    addPromotions(p, list);
+}
+
+namespace {
+
+// The lower pieces that give check to the upper king and the squares between
+// a ray checker and the king. At most one checker stands in each of the eight
+// directions, plus two knights.
+struct CheckLine {
+    static constexpr int MAX_CHECKERS = 10;
+    std::int8_t marks[121] = {};   // 9 on a checker, 1 on the line between it and the king
+    Square checkers[MAX_CHECKERS];
+    int nCheckers = 0;
+};
+
+CheckLine markCheck(const Position& p, Square k) {
+    CheckLine line;
+    for (Square sq = square(1, 1); sq <= square(9, 9); ++sq) {
+        const int c = p.board[sq];
         if (!pieceCode(c) || c > 0 || c == -KING || !reaches(p, sq, k)) continue;
-        marks[sq] = 9;
-        if (nCheckers < 16) checkers[nCheckers++] = sq;
+        line.marks[sq] = 9;
+        line.checkers[line.nCheckers++] = sq;
         const int dx = fileOf(k) - fileOf(sq), dy = rowOf(k) - rowOf(sq);
         if (std::abs(dx) <= 1 && std::abs(dy) <= 1) continue;
         if (!(dx == 0 || dy == 0 || dx == dy || dx == -dy)) continue;   // a knight
         const int unit = ((dx > 0) - (dx < 0)) * 11 + ((dy > 0) - (dy < 0));
-        for (int s = sq + unit; s != k; s += unit) marks[s] = 1;
+        for (Square s = sq + unit; s != k; s += unit) line.marks[s] = 1;
     }
+    return line;
+}
 
-    // Pawn drops on the check line, in scan order up to the first checker.
+// The drop step, as dropsLeaveTheCheck in game/mate.cpp: a pawn is put on
+// each check-line square in scan order up to the first checker (unless only
+// pawns are in hand and one may not be dropped there) and the checkers are
+// asked again. True when the test must go on to the king's steps.
+bool dropsLeaveTheCheck(Position& p, const CheckLine& line, Square k) {
+    std::int16_t* b = p.board;
     const int total = p.handTotal(UPPER);
-    if (total > 0) {
-        bool goOn = false;
-        for (int sq = square(1, 1); sq <= square(9, 9) && !goOn; ++sq) {
-            if (marks[sq] == 9) { goOn = true; break; }
-            if (marks[sq] != 1) continue;
-            const bool onlyPawns = total == p.hand[UPPER][1];
-            const bool dropLegal = b[sq] == EMPTY && p.pawns[UPPER][fileOf(sq)] == 0 && rowOf(sq) != 9;
-            const bool put = !(onlyPawns && !dropLegal);
-            const int kept = b[sq];
-            if (put) b[sq] = PAWN;
-            bool reached = false;
-            for (int i = 0; i < nCheckers && !reached; ++i) reached = reaches(p, checkers[i], k);
-            if (put) b[sq] = static_cast<std::int16_t>(kept);
-            if (reached) goOn = true;
-        }
-        if (!goOn) return false;
+    for (Square sq = square(1, 1); sq <= square(9, 9); ++sq) {
+        if (line.marks[sq] == 9) return true;
+        if (line.marks[sq] != 1) continue;
+        const bool onlyPawns = total == p.hand[UPPER][1];
+        const bool dropLegal = b[sq] == EMPTY && p.pawns[UPPER][fileOf(sq)] == 0 && rowOf(sq) != 9;
+        const bool put = !(onlyPawns && !dropLegal);
+        const int kept = b[sq];
+        if (put) b[sq] = PAWN;
+        bool reached = false;
+        for (int i = 0; i < line.nCheckers && !reached; ++i) reached = reaches(p, line.checkers[i], k);
+        if (put) b[sq] = static_cast<std::int16_t>(kept);
+        if (reached) return true;
     }
+    return false;
+}
 
-    // King steps onto a square the lower side does not reach; the lower rays
-    // pass through the king's own square.
-    b[k] = EMPTY;
+// The king step, as kingCanStepAway in game/mate.cpp: a step onto a square
+// the lower side does not reach; the lower rays pass through the king's own
+// square.
+bool kingCanStepAway(Position& p, Square k) {
+    p.board[k] = EMPTY;
     bool escape = false;
     for (int i = 0; i < 8 && !escape; ++i) {
-        const int t = k + DIRS[i];
-        const int c = b[t];
+        const Square t = k + DIRS[i];
+        const int c = p.board[t];
         if (c == OFF || (c != EMPTY && c > 0)) continue;
         escape = !attacked(p, t, LOWER);
     }
-    b[k] = KING;
-    if (escape) return false;
+    p.board[k] = KING;
+    return escape;
+}
 
-    // Any other upper piece onto a checker or the check line.
-    for (int sq = square(1, 1); sq <= square(9, 9); ++sq) {
+// The last step, as the trials at the end of 詰めかCOM in game/mate.cpp: any
+// other upper piece onto a checker or the check line that leaves the king
+// unattacked.
+bool pieceParries(Position& p, const CheckLine& line, Square k) {
+    std::int16_t* b = p.board;
+    for (Square sq = square(1, 1); sq <= square(9, 9); ++sq) {
         const int c = b[sq];
         if (!pieceCode(c) || c < 0 || c == KING) continue;
-        for (int t = square(1, 1); t <= square(9, 9); ++t) {
-            if (marks[t] <= 0 || !reaches(p, sq, t)) continue;
+        for (Square t = square(1, 1); t <= square(9, 9); ++t) {
+            if (line.marks[t] <= 0 || !reaches(p, sq, t)) continue;
             const int kept = b[t];
             b[t] = static_cast<std::int16_t>(c);
             b[sq] = EMPTY;
             const bool still = attacked(p, k, LOWER);
             b[sq] = static_cast<std::int16_t>(c);
             b[t] = static_cast<std::int16_t>(kept);
-            if (!still) return false;
+            if (!still) return true;
         }
     }
-    return true;
+    return false;
+}
+
+}  // namespace
+
+bool upperMated(Position& p) {
+    const Square k = p.king[UPPER];
+    if (k == 0 || !attacked(p, k, LOWER)) return false;
+    const CheckLine line = markCheck(p, k);
+    if (p.handTotal(UPPER) > 0 && !dropsLeaveTheCheck(p, line, k)) return false;
+    if (kingCanStepAway(p, k)) return false;
+    return !pieceParries(p, line, k);
 }
 
 Result resultAfter(Position& p, const Undo& u) {

@@ -19,33 +19,43 @@
 
 namespace zelkora::engine {
 
+// Room for every move of any position the game can reach (drops of seven
+// kinds on 81 squares and the board moves, promoted and plain, stay well
+// below it).
 struct MoveList {
-    Move m[1200];
+    static constexpr int CAPACITY = 1200;
+    Move m[CAPACITY];
     int n = 0;
     void add(const Move& mv) { m[n++] = mv; }
 };
 
 void generate(const Position& p, MoveList& list, bool expand);
 
+// The same moves as generate(p, list, true) when a capture is compulsory, and
+// none when it is not: the forced-capture search at the horizon needs only
+// those, and skips listing the quiet moves.
+void generateCaptures(const Position& p, MoveList& list);
+
 // Puts board moves first, by source then target in scan order, then drops by
 // kind and target: the order in which the game's own procedures list moves.
 void sortInScanOrder(MoveList& list);
 
 // True when a piece of `by` reaches `sq` (rays stop at the first piece).
-bool attacked(const Position& p, int sq, int by);
+bool attacked(const Position& p, Square sq, int by);
 
 // True when the piece on `from` may move to `to` on this board (the game's
 // move test for board moves: geometry, clear path, no own piece on the target).
-bool reaches(const Position& p, int from, int to);
+bool reaches(const Position& p, Square from, Square to);
 
 // May the move from `from` to `to` of `code` promote, and must it?
-bool mayPromote(int code, int from, int to);
-bool mustPromote(int code, int to);
+bool mayPromote(int code, Square from, Square to);
+bool mustPromote(int code, Square to);
 
 // The game's mate test of the upper king, asked after every lower move in a
 // game against the computer: a check that no pawn drop on the check line (in
 // scan order, up to the first checker), no king step and no move of another
-// upper piece onto a checker or the line parries. The board is put back.
+// upper piece onto a checker or the line parries; the same three steps as
+// 詰めかCOM in game/mate.cpp. The board is put back.
 bool upperMated(Position& p);
 
 enum Result : int { NO_RESULT = 0, LOWER_WINS = 1, UPPER_WINS = 2 };

@@ -21,16 +21,21 @@ constexpr int BISHOP = 800, ROOK = 900, KING = 950;
 
 enum Side : int { LOWER = 0, UPPER = 1 };
 
-constexpr int square(int x, int y) { return x * 11 + y; }
-constexpr int fileOf(int sq) { return sq / 11; }
-constexpr int rowOf(int sq) { return sq % 11; }
+// A square index x * 11 + y (see above).
+using Square = int;
+
+
+constexpr Square square(int x, int y) { return x * 11 + y; }
+constexpr int fileOf(Square sq) { return sq / 11; }
+constexpr int rowOf(Square sq) { return sq % 11; }
 
 inline bool isLowerCode(int c) { return c <= -10 && c >= -950; }
 inline bool isUpperCode(int c) { return c >= 10 && c <= 950; }
 inline int sideOf(int c) { return c > 0 ? UPPER : LOWER; }
 inline bool owns(int side, int c) { return side == UPPER ? isUpperCode(c) : isLowerCode(c); }
 
-// Hand kind index 1..7 of a code, promoted or not; 0 for kings and empty.
+// Hand kind index 1..7 of a code, promoted or not; 0 for kings and empty. The
+// game's own helpers (game/codes.h handKind, kindCode) answer with these two.
 int kindOf(int code);
 // The upper side's unpromoted code of kind 1..7 (negate for the lower side).
 int codeOfKind(int kind);

@@ -13,7 +13,6 @@ namespace zelkora::engine {
 namespace {
 
 enum Bound : std::uint8_t { EXACT = 1, LOWER_BOUND = 2, UPPER_BOUND = 3 };
-constexpr int MAX_PLY = 120;
 constexpr int MAX_QDEPTH = 16;
 
 double now() {
@@ -37,8 +36,13 @@ std::uint64_t mix(std::uint64_t z) {
 
 // Order keys, highest first: the table move, captures by the strength of the
 // piece taken, killers, quiet moves that leave the moved piece where the
-// opponent must take it, then the rest by history.
-constexpr int KEY_TABLE = 1 << 30, KEY_CAPTURE = 1 << 28, KEY_KILLER = 1 << 27, KEY_FORCING = 1 << 26;
+// opponent must take it, then the rest by history, a promotion a little ahead.
+// Each band lies above everything the bands below it can add up to.
+constexpr int KEY_TABLE = 1 << 30;
+constexpr int KEY_CAPTURE = 1 << 28;   // plus the code taken (at most 950)
+constexpr int KEY_KILLER = 1 << 27;    // the older killer one below
+constexpr int KEY_FORCING = 1 << 26;
+constexpr int KEY_PROMOTION = 16;      // added to a quiet move's history
 
 // Scores of won and lost games are stored relative to the node, not the root.
 int toTable(int score, int ply) {
@@ -96,9 +100,9 @@ void Searcher::order(const Position& p, MoveList& list, std::uint32_t ttMove, in
         int k;
         if (packed == ttMove) k = KEY_TABLE;
         else if (!m.isDrop() && p.board[m.to] != EMPTY) k = KEY_CAPTURE + std::abs(p.board[m.to]);
-        else if (ply < 128 && packed == killers_[ply][0]) k = KEY_KILLER;
-        else if (ply < 128 && packed == killers_[ply][1]) k = KEY_KILLER - 1;
-        else k = history_[p.side][m.from][m.to] + (m.promote ? 16 : 0);
+        else if (packed == killers_[ply][0]) k = KEY_KILLER;
+        else if (packed == killers_[ply][1]) k = KEY_KILLER - 1;
+        else k = history_[p.side][m.from][m.to] + (m.promote ? KEY_PROMOTION : 0);
         if (forcing && k < KEY_KILLER - 1) k = std::min(k, KEY_FORCING - 1) + (reply[m.to] ? KEY_FORCING : 0);
         keys_[ply][i] = k;
     }
@@ -122,7 +126,7 @@ void Searcher::pick(MoveList& list, int i, int ply) {
     keys[i] = k;
 }
 
-int Searcher::quiesce(Position& p, int alpha, int beta, int ply, int qdepth) {
+Score Searcher::quiesce(Position& p, Score alpha, Score beta, int ply, int qdepth) {
     ++nodes_;
     // Capture chains can be long and branch wide: the budget and the clock
     // bound them as they bound the main search.
@@ -149,7 +153,7 @@ int Searcher::quiesce(Position& p, int alpha, int beta, int ply, int qdepth) {
     }
     // A compulsory capture: no standing pat, every forced move is searched.
     MoveList list;
-    generate(p, list, true);
+    generateCaptures(p, list);
     if (list.n == 0) return -(WIN - ply);
     int best = -WIN;
     for (int i = 0; i < list.n; ++i) {
@@ -166,22 +170,61 @@ int Searcher::quiesce(Position& p, int alpha, int beta, int ply, int qdepth) {
     return best;
 }
 
-int Searcher::negamax(Position& p, int depth, int alpha, int beta, int ply) {
+// A stored result that settles this node without a search (never at the
+// root, which must list its moves); `ttMove` gets the stored best move.
+bool Searcher::probeTable(const Position& p, int depth, Score alpha, Score beta, int ply, std::uint32_t& ttMove,
+                          Score& score) const {
+    const Entry& e = table_[p.key & ((std::size_t(1) << TT_BITS) - 1)];
+    if (e.key != p.key) return false;
+    ttMove = e.move;
+    if (e.depth < depth || ply == 0) return false;
+    score = fromTable(e.score, ply);
+    return e.bound == EXACT || (e.bound == LOWER_BOUND && score >= beta) || (e.bound == UPPER_BOUND && score <= alpha);
+}
+
+void Searcher::store(const Position& p, int depth, Score best, Score alpha0, Score beta, std::uint32_t bestMove, int ply) {
+    Entry& e = table_[p.key & ((std::size_t(1) << TT_BITS) - 1)];
+    e.key = p.key;
+    e.move = bestMove;
+    e.score = static_cast<std::int16_t>(toTable(best, ply));
+    e.depth = static_cast<std::int8_t>(depth);
+    e.bound = best <= alpha0 ? UPPER_BOUND : best >= beta ? LOWER_BOUND : EXACT;
+}
+
+// A quiet move that refuted the node becomes the first killer of its ply and
+// gains history.
+void Searcher::noteCutoff(const Move& m, const Undo& u, int mover, int depth, int ply) {
+    if (!m.isDrop() && u.captured != EMPTY) return;
+    if (killers_[ply][0] != m.pack()) {
+        killers_[ply][1] = killers_[ply][0];
+        killers_[ply][0] = m.pack();
+    }
+    history_[mover][m.from][m.to] += depth * depth;
+}
+
+// The score of the i-th move, made on `p`, for the side that made it: the
+// first with the full window, the others with a null window first. At the
+// root, moves within the margin of the best get exact scores too, so the draw
+// can choose among them; `exact` says whether the score is one.
+Score Searcher::scoreChild(Position& p, int i, int next, Score alpha, Score alpha0, Score beta, int ply, bool& exact) {
+    exact = true;
+    if (i == 0) return -negamax(p, next, -beta, -alpha, ply + 1);
+    const Score floor = ply == 0 ? std::max(alpha - margin_, alpha0) : alpha;
+    Score score = -negamax(p, next, -floor - 1, -floor, ply + 1);
+    if (score > floor && score < beta) score = -negamax(p, next, -beta, -floor, ply + 1);
+    exact = score > floor;
+    return score;
+}
+
+Score Searcher::negamax(Position& p, int depth, Score alpha, Score beta, int ply) {
     if (depth <= 0 || ply >= MAX_PLY) return quiesce(p, alpha, beta, ply, 0);
     ++nodes_;
     if (mustTakeEnemyKing(p)) return -(WIN - ply);
     if (outOfBudget()) return 0;
 
-    Entry& e = table_[p.key & ((std::size_t(1) << TT_BITS) - 1)];
     std::uint32_t ttMove = 0;
-    if (e.key == p.key) {
-        ttMove = e.move;
-        if (e.depth >= depth && ply > 0) {
-            const int s = fromTable(e.score, ply);
-            if (e.bound == EXACT || (e.bound == LOWER_BOUND && s >= beta) || (e.bound == UPPER_BOUND && s <= alpha))
-                return s;
-        }
-    }
+    Score stored = 0;
+    if (probeTable(p, depth, alpha, beta, ply, ttMove, stored)) return stored;
 
     MoveList list;
     generate(p, list, true);
@@ -189,8 +232,8 @@ int Searcher::negamax(Position& p, int depth, int alpha, int beta, int ply) {
     order(p, list, ttMove, ply);
     const int next = childDepth(p, list, depth, ply);
 
-    const int alpha0 = alpha;
-    int best = -WIN - 1;
+    const Score alpha0 = alpha;
+    Score best = -WIN - 1;
     std::uint32_t bestMove = 0;
     for (int i = 0; i < list.n; ++i) {
         pick(list, i, ply);
@@ -199,20 +242,9 @@ int Searcher::negamax(Position& p, int depth, int alpha, int beta, int ply) {
         const int mover = p.side;
         p.make(m, u);
         const Result r = resultAfter(p, u);
-        int score;
         bool exact = true;
-        if (r != NO_RESULT) {
-            score = resultScore(r, mover, ply + 1);
-        } else if (i == 0) {
-            score = -negamax(p, next, -beta, -alpha, ply + 1);
-        } else {
-            // At the root, moves within the margin of the best get exact
-            // scores too, so the draw can choose among them.
-            const int floor = ply == 0 ? std::max(alpha - margin_, alpha0) : alpha;
-            score = -negamax(p, next, -floor - 1, -floor, ply + 1);
-            if (score > floor && score < beta) score = -negamax(p, next, -beta, -floor, ply + 1);
-            exact = score > floor;
-        }
+        const Score score = r != NO_RESULT ? resultScore(r, mover, ply + 1)
+                                           : scoreChild(p, i, next, alpha, alpha0, beta, ply, exact);
         p.unmake(u);
         if (stopped_) return 0;
         if (ply == 0) root_.push_back({m.pack(), exact ? score : NOT_EXACT});
@@ -222,22 +254,11 @@ int Searcher::negamax(Position& p, int depth, int alpha, int beta, int ply) {
         }
         if (score > alpha) alpha = score;
         if (alpha >= beta) {
-            const bool quiet = m.isDrop() || u.captured == EMPTY;
-            if (quiet && ply < 128) {
-                if (killers_[ply][0] != m.pack()) {
-                    killers_[ply][1] = killers_[ply][0];
-                    killers_[ply][0] = m.pack();
-                }
-                history_[mover][m.from][m.to] += depth * depth;
-            }
+            noteCutoff(m, u, mover, depth, ply);
             break;
         }
     }
-    e.key = p.key;
-    e.move = bestMove;
-    e.score = static_cast<std::int16_t>(toTable(best, ply));
-    e.depth = static_cast<std::int8_t>(depth);
-    e.bound = best <= alpha0 ? UPPER_BOUND : best >= beta ? LOWER_BOUND : EXACT;
+    store(p, depth, best, alpha0, beta, bestMove, ply);
     return best;
 }
 
@@ -263,7 +284,7 @@ int Searcher::childDepth(const Position& p, const MoveList& list, int depth, int
 Move Searcher::chooseAmongRoot(const Position& p, Move best, int bestScore, SearchResult& result) const {
     result.candidates = 1;
     if (margin_ <= 0 || rootDone_.empty() || bestScore > WIN_BOUND || bestScore < -WIN_BOUND) return best;
-    std::uint32_t near[1200];
+    std::uint32_t near[MoveList::CAPACITY];
     int n = 0;
     for (const RootMove& r : rootDone_)
         if (r.score != NOT_EXACT && r.score >= bestScore - margin_ && r.score >= -WIN_BOUND) near[n++] = r.move;

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/evaluate.h"
 #include "engine/movegen.h"
 #include "engine/position.h"
 
@@ -41,7 +42,7 @@ struct SearchLimits {
 struct SearchResult {
     bool valid = false;   // false when the side to move has no move
     Move best;
-    int score = 0;        // for the side to move; beyond WIN_BOUND a forced result
+    Score score = 0;      // for the side to move; beyond WIN_BOUND a forced result
     int depth = 0;        // last completed iteration
     std::uint64_t nodes = 0;
     double seconds = 0;       // wall clock
@@ -71,17 +72,26 @@ private:
     };
     static constexpr int NOT_EXACT = -2 * 30000 - 2;
 
-    int negamax(Position& p, int depth, int alpha, int beta, int ply);
+    // Deepest ply of any node: the main search hands over to the capture
+    // search there, and the capture search stops there.
+    static constexpr int MAX_PLY = 120;
+
+    Score negamax(Position& p, int depth, Score alpha, Score beta, int ply);
+    bool probeTable(const Position& p, int depth, Score alpha, Score beta, int ply, std::uint32_t& ttMove,
+                    Score& score) const;
+    void store(const Position& p, int depth, Score best, Score alpha0, Score beta, std::uint32_t bestMove, int ply);
+    void noteCutoff(const Move& m, const Undo& u, int mover, int depth, int ply);
+    Score scoreChild(Position& p, int i, int next, Score alpha, Score alpha0, Score beta, int ply, bool& exact);
     int childDepth(const Position& p, const MoveList& list, int depth, int ply) const;
     Move chooseAmongRoot(const Position& p, Move best, int bestScore, SearchResult& result) const;
-    int quiesce(Position& p, int alpha, int beta, int ply, int qdepth);
+    Score quiesce(Position& p, Score alpha, Score beta, int ply, int qdepth);
     void order(const Position& p, MoveList& list, std::uint32_t ttMove, int ply);
     void pick(MoveList& list, int i, int ply);
     bool outOfBudget();
 
     std::vector<Entry> table_;
-    std::uint32_t killers_[128][2];
-    int keys_[128][1200];
+    std::uint32_t killers_[MAX_PLY][2];
+    int keys_[MAX_PLY][MoveList::CAPACITY];
     std::int32_t history_[2][121][121];
     std::uint64_t nodes_ = 0;
     std::uint64_t budget_ = 0;

@@ -398,8 +398,8 @@ public:
     void stopThinking();
     // True while search number `search` is the one in progress.
     bool thinkingOn(int search) const;
-    // The whole game state for a search on another thread: no port (a search
-    // neither draws nor asks), the stop flag shared.
+    // The whole game state for a search on another thread: ports that do
+    // nothing (a search neither draws nor asks), the stop flag shared.
     std::unique_ptr<Form1> searchCopy() const;
     // Runs comSearch on `copy` away from the window's thread; `then` gets the
     // searched copy on the window's thread, unless the search was stopped or

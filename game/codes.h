@@ -30,6 +30,9 @@ constexpr int MODE_COM = 1;   // against the computer
 // against the computer.
 constexpr int MODE_LESSON = 2;
 
+// The computer's levels are 1 to TOP_LEVEL (menu items LEVEL1..LEVEL6).
+constexpr int TOP_LEVEL = 6;
+
 // Mouse buttons.
 constexpr int LEFT_BUTTON = 1;
 constexpr int RIGHT_BUTTON = 2;

@@ -10,7 +10,8 @@
 //  - 詰めかCOM tries every upper move onto a marked square and re-surveys each
 //    trial, so the map may describe a trial position afterwards; 詰めかMAN only
 //    asks whether some upper piece still reaches the lower king.
-// Every trial puts the board back as it was.
+// Every trial puts the board back as it was. The search core's upperMated
+// (engine/movegen.cpp) makes the same three steps on its own position.
 #include <cstring>
 
 #include "game/Form1.h"

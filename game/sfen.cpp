@@ -4,6 +4,8 @@
 #include <sstream>
 #include <vector>
 
+#include "engine/position.h"
+
 namespace zelkora {
 
 namespace {
@@ -208,6 +210,14 @@ std::string formatSfen(const Board& board, const Hands& hands, bool lowerToMove,
     out += hand.empty() ? "-" : hand;
     out += " " + std::to_string(moveNumber);
     return out;
+}
+
+Position startingPosition() {
+    const engine::Position start = engine::initialPosition(engine::LOWER);
+    Position p;
+    for (int x = 1; x <= BOARD_SIZE; ++x)
+        for (int y = 1; y <= BOARD_SIZE; ++y) p.board.at(x, y) = start.at(x, y);
+    return p;
 }
 
 void loadPosition(Form1& form, const Position& position) {

@@ -20,6 +20,10 @@ struct Position {
     bool lowerToMove = true;
 };
 
+// The game's starting position (the search core's initialPosition), the lower
+// side to move, both hands empty.
+Position startingPosition();
+
 // Parses one line; on failure answers false and says why in `error`.
 bool parseSfen(const std::string& line, Position& position, std::string& error);
 

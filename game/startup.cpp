@@ -1,8 +1,8 @@
 // Start-up, a new game, the end-of-game dialogue and shutdown.
 #include <string>
 
-#include "computer/engine_bridge.h"
 #include "game/Form1.h"
+#include "game/sfen.h"
 #include "game/sound_table.h"
 
 namespace zelkora {
@@ -90,27 +90,7 @@ void Form1::初期設定() {
     sel.clickState = 0;
 
     hands = Hands{};
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) board.at(x, y) = EMPTY;
-
-    static const int backRank[10] = {0, UE_KYOU, UE_KEI, UE_GIN, UE_KIN, UE_OU, UE_KIN, UE_GIN, UE_KEI, UE_KYOU};
-    for (int x = 1; x <= 9; ++x) {
-        board.at(x, 1) = backRank[x];
-        board.at(x, 3) = UE_HU;
-        board.at(x, 7) = SITA_HU;
-        board.at(x, 9) = -backRank[x];
-    }
-    board.at(2, 2) = UE_SYA;
-    board.at(8, 2) = UE_KAKU;
-    board.at(2, 8) = SITA_KAKU;
-    board.at(8, 8) = SITA_SYA;
-
-    hands.lowerTotal = 0;
-    hands.upperTotal = 0;
-    for (int k = 1; k <= 7; ++k) {
-        if (hands.lower[k] > 0) hands.lowerTotal += hands.lower[k];
-        if (hands.upper[k] > 0) hands.upperTotal += hands.upper[k];
-    }
+    board = startingPosition().board;
 
     画面_再描画();
 }

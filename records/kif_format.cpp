@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "game/null_ports.h"
 #include "game/sfen.h"
 #include "game/sjis.h"
 #include "records/replay_steps.h"
@@ -66,21 +67,11 @@ std::string oneLine(std::string text) {
     return text;
 }
 
-std::string handText(const int* hand) {
-    // Rook first, as KIF lists a hand.
-    std::string text;
-    for (int kind = 7; kind >= 1; --kind) {
-        if (hand[kind] < 1) continue;
-        text += moveName(kindCode(kind));
-        if (hand[kind] >= 2) text += hand[kind] <= 9 ? kKanjiNumerals[hand[kind]] : std::to_string(hand[kind]);
-        text += "　";
-    }
-    return text.empty() ? "なし" : text;
-}
-
-// The diagram of a position: the upper side's pieces marked "v".
-std::string diagram(const Position& p) {
-    std::string text = "後手の持駒：" + handText(p.hands.upper) + kLineEnd;
+// The diagram of the starting position (a record that the upper side starts
+// needs one): the upper side's pieces marked "v", both hands empty.
+std::string startingDiagram() {
+    const Position p = startingPosition();
+    std::string text = std::string("後手の持駒：なし") + kLineEnd;
     text += std::string("  ９ ８ ７ ６ ５ ４ ３ ２ １") + kLineEnd;
     text += std::string("+---------------------------+") + kLineEnd;
     for (int y = 1; y <= BOARD_SIZE; ++y) {
@@ -94,15 +85,8 @@ std::string diagram(const Position& p) {
         text += std::string("|") + kKanjiNumerals[y] + kLineEnd;
     }
     text += std::string("+---------------------------+") + kLineEnd;
-    text += "先手の持駒：" + handText(p.hands.lower) + kLineEnd;
+    text += std::string("先手の持駒：なし") + kLineEnd;
     return text;
-}
-
-Position initialPosition() {
-    Position p;
-    std::string error;
-    parseSfen("lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b -", p, error);
-    return p;
 }
 
 bool isDrop(const MoveRecord& m) { return m.fromX == LOWER_HAND_X || m.fromX == UPPER_HAND_X; }
@@ -151,7 +135,7 @@ std::string formatKif(const KifGame& game) {
     if (!game.title.empty()) text += "表題：" + oneLine(game.title) + kLineEnd;
     text += std::string("手合割：平手") + kLineEnd;
     if (!game.moves.empty() && isUpper(game.moves.front().after))
-        text += diagram(initialPosition()) + "後手番" + kLineEnd;
+        text += startingDiagram() + "後手番" + kLineEnd;
     text += "先手：" + oneLine(game.lowerName) + kLineEnd;
     text += "後手：" + oneLine(game.upperName) + kLineEnd;
     text += std::string("手数----指手---------消費時間--") + kLineEnd;
@@ -183,14 +167,9 @@ KifEncoding kifEncodingOf(const std::string& fileName) {
 
 bool upperMatedAfter(const std::vector<MoveRecord>& moves) {
     if (moves.empty() || !isLower(moves.back().after)) return false;
-    // The mate tests read nothing but the position, so no port is needed.
-    auto scratch = std::make_unique<Form1>(Ports{});
-    const Position start = initialPosition();
-    loadPosition(*scratch, start);
-    for (const MoveRecord& m : moves) {
-        if (entryFault(m, scratch->board, scratch->hands) != EntryFault::None) return false;
-        stepForward(scratch->board, scratch->hands, m);
-    }
+    auto scratch = std::make_unique<Form1>(nullPorts());
+    loadPosition(*scratch, startingPosition());
+    if (replay(scratch->board, scratch->hands, moves).entry != 0) return false;
     scratch->調査_2歩フラグ設定();
     scratch->勢力調査();
     return scratch->詰めかCOM() == YES;

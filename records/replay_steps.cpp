@@ -67,6 +67,18 @@ void stepForward(Board& board, Hands& hands, const MoveRecord& m) {
     moveCaptured(hands, m.captured, +1);
 }
 
+ReplayStop replay(Board& board, Hands& hands, const std::vector<MoveRecord>& moves,
+                  const std::function<void(int applied)>& afterEach) {
+    int applied = 0;
+    for (const MoveRecord& m : moves) {
+        if (const EntryFault fault = entryFault(m, board, hands); fault != EntryFault::None) return {applied + 1, fault};
+        stepForward(board, hands, m);
+        ++applied;
+        if (afterEach) afterEach(applied);
+    }
+    return {};
+}
+
 void stepBack(Board& board, Hands& hands, const MoveRecord& m) {
     if (isBoardMove(m)) {
         board.at(m.fromX, m.fromY) = m.before;

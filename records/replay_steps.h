@@ -7,6 +7,9 @@
 // every hand count at 0 or more; "戻" then undoes it exactly.
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include "game/Form1.h"
 
 namespace zelkora {
@@ -29,6 +32,19 @@ EntryFault entryFault(const MoveRecord& move, const Board& board, const Hands& h
 // owner's hand), the target := piece after, the captured piece into the other
 // hand; a captured king counts in the hand total only.
 void stepForward(Board& board, Hands& hands, const MoveRecord& move);
+
+// Where a replay stopped: the number (from 1) of the first entry that did not
+// fit and why; entry 0 when every entry was applied.
+struct ReplayStop {
+    int entry = 0;
+    EntryFault fault = EntryFault::None;
+};
+
+// Applies `moves` in order with stepForward while each fits; `afterEach` (when
+// given) sees the number of entries applied after every step. The command-line
+// replay, the KIF export and its mate test all step a record this way.
+ReplayStop replay(Board& board, Hands& hands, const std::vector<MoveRecord>& moves,
+                  const std::function<void(int applied)>& afterEach = {});
 
 // "戻": exactly undoes stepForward of the same entry.
 void stepBack(Board& board, Hands& hands, const MoveRecord& move);

@@ -1,9 +1,9 @@
 // The enlargements of the window that the options menu offers ("表示倍率"):
-// the menu item, the enlargement in percent and the settings file's second
-// line for it.
+// the menu item, the enlargement in percent and the settings file's line for
+// it.
 //
-// 100% is the window as it has always been; a settings file stores no second
-// line for it, so a player who never enlarges keeps a one-line file.
+// 100% is the window at the pictures' own size and the default: the settings
+// file stores no line for it.
 #pragma once
 
 #include <array>
@@ -13,7 +13,7 @@ namespace zelkora {
 struct EnlargementChoice {
     const char* item;   // menu item name
     int percent;        // enlargement of the window
-    const char* line;   // the settings file's second line (UTF-8; stored in Shift_JIS)
+    const char* line;   // the settings file's line for it (UTF-8; stored in Shift_JIS)
 };
 
 inline constexpr int NORMAL_SIZE = 100;

@@ -1,22 +1,21 @@
-// The settings file "Zelkora.ini": lines in Shift_JIS ended by CR LF. The
-// first names the background picture and is compared byte for byte with the
-// five known lines. A second line holds the window's enlargement
-// ("表示倍率=150"), written only when it is not 100%, so the file of a player
-// who never enlarges is the one line it always was, and older copies of the
-// game, which read the first line only, are not disturbed. A missing or empty
-// file is replaced silently by one holding the green background. A file that
-// is there but cannot be read, or is larger than any settings file, is never
-// written over at start-up: the defaults hold for the run, one box names the
-// file and why, and the file is written only when the player changes an
-// option. When the file cannot be written the green background is used, and
-// the player is told once per run where the game tried to write, since the
-// choice will not outlive the run. Which folder holds the file is the platform's choice (Ports::places).
-// The language and the piece set follow on lines of their own ("言語=English",
-// "駒=初心者用"), and so do the computer's level ("レベル=5") and music turned
-// off ("BGM=切") and speech turned on ("読み上げ=入"), each written only when
-// it is not the default; the lines after the first are recognised by their
-// text, wherever they stand. The level, the music and speech are read once,
-// at the first start-up, and kept for the run.
+// The settings file "Zelkora.ini": lines in Shift_JIS ended by CR LF.
+//  - The first line names the background picture and is compared byte for
+//    byte with the five known lines.
+//  - Each other option has a line of its own, written only when it is not the
+//    default and recognised by its text wherever it stands after the first:
+//    the window's enlargement ("表示倍率=150"), the language ("言語=English"),
+//    the piece set ("駒=初心者用"), the computer's level ("レベル=5"), music
+//    turned off ("BGM=切") and speech turned on ("読み上げ=入"). A player who
+//    keeps every default has a one-line file. The level, the music and speech
+//    are read once, at the first start-up, and kept for the run.
+// A missing or empty file is replaced silently by one holding the green
+// background. A file that is there but cannot be read, or is larger than any
+// settings file, is never written over at start-up: the defaults hold for the
+// run, one box names the file and why, and the file is written only when the
+// player changes an option. When the file cannot be written the green
+// background is used, and the player is told once per run where the game
+// tried to write, since the choice will not outlive the run. Which folder
+// holds the file is the platform's choice (Ports::places).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -32,8 +31,8 @@ namespace zelkora {
 
 namespace {
 
-// The file holds one short line; anything far larger is not this game's file
-// and is treated like an unreadable one.
+// The file holds at most six short lines; anything far larger is not this
+// game's file and is treated like an unreadable one.
 constexpr std::size_t SETTINGS_LIMIT = 4096;
 
 const BackgroundChoice& green() { return BACKGROUNDS[0]; }
@@ -211,7 +210,7 @@ void Form1::読込_起動時の選択() {
 }
 
 void Form1::書込_環境設定ファイル() {
-    // Without a background line there is no first line, and so no second.
+    // Without a background line there is no first line, and so no other.
     const int percent = checkedEnlargement(*io.menu);
     std::vector<std::uint8_t> bytes;
     for (const BackgroundChoice& choice : BACKGROUNDS) {

@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "display/pictures.h"
-#include "tools/make_pictures/art.h"
+#include "display/qt/art/art.h"
 
 // The pictures live in a static library; their resource initialiser must be
 // named once so the linker keeps it. Q_INIT_RESOURCE only works outside a

@@ -3,7 +3,7 @@
 // At their own size (a 100% window on a screen of ratio 1) the pictures are the
 // embedded PNG files, so that window looks exactly as it always has. At any
 // other size they are drawn afresh from the same vector art the picture
-// generator draws them with (tools/make_pictures), at that size in device
+// generator draws them with (display/qt/art), at that size in device
 // pixels: edges and the pieces' characters are as sharp as the screen allows,
 // never an enlarged small bitmap. The beginners' pieces are always drawn from
 // the art (only the traditional set is embedded); the other pictures are the

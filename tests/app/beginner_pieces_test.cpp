@@ -10,7 +10,7 @@
 #include "display/qt/picture_art.h"
 #include "display/qt/retained_canvas.h"
 #include "tests/app/app_fixture.h"
-#include "tools/make_pictures/art.h"
+#include "display/qt/art/art.h"
 
 namespace zelkora {
 namespace {

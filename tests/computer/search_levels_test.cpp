@@ -1,6 +1,7 @@
-// LEVEL4 and LEVEL5 in the computer's turn: the search core's move is played
+// The search-core levels in the computer's turn: the core's move is played
 // and recorded as any other computer move, the thinking runs inside the half
-// second, and a game's seed draws among near-best moves where ヒント does not.
+// second, a higher level searches further, and a game's seed draws among
+// near-best moves where ヒント does not.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -30,30 +31,48 @@ MoveRecord coreChoice(const char* sfen, int level) {
     return toRecord(p, r.best);
 }
 
+// A position that a level settles within its budget plays the same at every
+// level, so one level shows the turn; the budgets are compared below.
 TEST(SearchLevels, TheComputersTurnPlaysTheCoresMoveWithinTheHalfSecond) {
-    for (int level : {4, 5}) {
-        Harness h;
-        h.start();
-        h.setPosition(kMiddle);
-        Form1& f = *h;
-        f.turn.gameMode = MODE_COM;
-        f.turn.lowerTag = GOTE;
-        f.turn.upperTag = SENTE;
-        f.turn.sideToMove = SENTE;
-        f.flags.level = level;
-        f.com_ban();
+    const int level = FIRST_SEARCH_LEVEL;
+    Harness h;
+    h.start();
+    h.setPosition(kMiddle);
+    Form1& f = *h;
+    f.turn.gameMode = MODE_COM;
+    f.turn.lowerTag = GOTE;
+    f.turn.upperTag = SENTE;
+    f.turn.sideToMove = SENTE;
+    f.flags.level = level;
+    f.com_ban();
 
-        ASSERT_EQ(f.moves.count, 1) << level;
-        const MoveRecord& r = f.moves.entry[1];
-        const MoveRecord want = coreChoice(kMiddle, level);
-        EXPECT_EQ(std::vector<int>({r.fromX, r.fromY, r.toX, r.toY, r.before, r.after}),
-                  std::vector<int>({want.fromX, want.fromY, want.toX, want.toY, want.before, want.after}))
-            << level;
-        EXPECT_EQ(f.board.at(r.toX, r.toY), r.after);
-        EXPECT_EQ(f.turn.sideToMove, f.turn.lowerTag);
-        // The half second runs on the timer beside the search, not after it.
-        EXPECT_EQ(h.worker.waits, std::vector<double>({0.5})) << level;
+    ASSERT_EQ(f.moves.count, 1);
+    const MoveRecord& r = f.moves.entry[1];
+    const MoveRecord want = coreChoice(kMiddle, level);
+    EXPECT_EQ(std::vector<int>({r.fromX, r.fromY, r.toX, r.toY, r.before, r.after}),
+              std::vector<int>({want.fromX, want.fromY, want.toX, want.toY, want.before, want.after}));
+    EXPECT_EQ(f.board.at(r.toX, r.toY), r.after);
+    EXPECT_EQ(f.turn.sideToMove, f.turn.lowerTag);
+    // The half second runs on the timer beside the search, not after it.
+    EXPECT_EQ(h.worker.waits, std::vector<double>({0.5}));
+}
+
+// From the opening (the bench's first position) no level settles the result, so each
+// searches to its budget: LEVEL5 must visit more nodes than LEVEL4 and
+// complete at least as deep an iteration.
+TEST(SearchLevels, LevelFiveSearchesFurtherThanLevelFour) {
+    engine::SearchResult results[2];
+    for (int level : {4, 5}) {
+        auto h = positionHarness(std::string(BENCH_POSITIONS[0]) + " 1");
+        engine::Position p = toEngine((*h)->board, (*h)->hands, true);
+        engine::SearchLimits limits = searchLimits(level);
+        limits.seconds = limits.wallSeconds = 1e9;
+        engine::Searcher searcher;
+        results[level - 4] = searcher.search(p, limits);
+        EXPECT_LT(results[level - 4].score, engine::WIN_BOUND) << level;
     }
+    EXPECT_GT(results[1].nodes, 2 * results[0].nodes);
+    EXPECT_GE(results[1].depth, results[0].depth);
 }
 
 TEST(SearchLevels, GamesDrawAmongNearBestMovesAndTheHintDoesNot) {

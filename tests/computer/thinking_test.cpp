@@ -165,5 +165,21 @@ TEST(Thinking, ARedrawWhileTheComputerThinksKeepsThinkingOnScreen) {
     EXPECT_FALSE(shows(*h, "思考中"));
 }
 
+// The search's copy of the game never meets the window, yet every port it
+// holds answers (a null one would crash the first procedure that asked), and
+// none of them is the window's.
+TEST(Thinking, TheSearchCopyHoldsPortsThatDoNothing) {
+    auto h = thinkingGame(3);
+    const std::unique_ptr<Form1> copy = (*h)->searchCopy();
+    const Ports& io = copy->io;
+    for (const void* port : {static_cast<const void*>(io.canvas), static_cast<const void*>(io.dialogs),
+                             static_cast<const void*>(io.panel), static_cast<const void*>(io.menu),
+                             static_cast<const void*>(io.sound), static_cast<const void*>(io.clock),
+                             static_cast<const void*>(io.window), static_cast<const void*>(io.files)})
+        EXPECT_NE(port, nullptr);
+    EXPECT_NE(io.canvas, (*h)->io.canvas);
+    EXPECT_EQ(io.worker, nullptr);
+}
+
 }  // namespace
 }  // namespace zelkora::testing

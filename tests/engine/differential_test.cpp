@@ -1,6 +1,7 @@
 // The search core against the game's own procedures (tests/engine/reference.h)
 // over random positions and whole random games: the same moves in the same
-// order, the same promotion choices, the same end after every move, and make /
+// order, the same promotion choices (and the captures-only list the same as
+// the whole one when a capture is compulsory), the same end after every move, and make /
 // unmake that restore the position and keep the incremental key right.
 #include <gtest/gtest.h>
 
@@ -129,8 +130,13 @@ void compare(Position& p, std::mt19937& rng, Tally& tally, std::vector<engine::M
     std::sort(got.begin(), got.end());
     ASSERT_EQ(got, expected) << "promotion choices differ";
 
-    engine::MoveList list;
+    engine::MoveList list, captures;
     engine::generate(p, list, true);
+    engine::generateCaptures(p, captures);
+    const bool forced = list.n > 0 && !list.m[0].isDrop() && p.board[list.m[0].to] != engine::EMPTY;
+    ASSERT_EQ(std::vector(captures.m, captures.m + captures.n),
+              forced ? std::vector(list.m, list.m + list.n) : std::vector<engine::Move>{})
+        << "the captures-only list differs";
     const std::uint64_t key = p.key;
     const Board board = ref.form().board;
     const Hands hands = ref.form().hands;

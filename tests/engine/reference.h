@@ -18,7 +18,7 @@
 #include <ostream>
 #include <vector>
 
-#include "cli/null_ports.h"
+#include "game/null_ports.h"
 #include "game/Form1.h"
 
 namespace zelkora::testing {
@@ -45,7 +45,7 @@ public:
     std::uint64_t perft(int depth);
 
 private:
-    cli::NullPorts ports_;
+    NullPorts ports_;
     std::unique_ptr<Form1> form_;
 };
 

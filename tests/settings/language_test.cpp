@@ -1,57 +1,20 @@
-// The language and piece-set choices on Form1 with recording fakes: the table
-// of texts, an English game that shows no Japanese anywhere (every message
-// raised through the dialog port, every status text drawn), Western notation,
-// the settings file's new lines, and records that do not depend on the language.
+// The language and piece-set choices on Form1 with recording fakes: an English
+// game that shows no Japanese anywhere (every message raised through the
+// dialog port, every status text drawn), Western notation redrawn when the
+// language changes, the settings file's lines, and records that do not depend
+// on the language.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "display/western_notation.h"
 #include "records/kif_format.h"
 #include "records/record_format.h"
+#include "tests/common/japanese.h"
 #include "tests/settings/settings_test_support.h"
 
 namespace zelkora::testing {
 namespace {
-
-// Kana (full and half width), kanji and the CJK punctuation and full-width forms.
-bool holdsJapanese(const std::string& utf8) {
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char b = static_cast<unsigned char>(utf8[i]);
-        char32_t c = b;
-        int n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-        if (n > 1) c = b & (0xFF >> (n + 1));
-        for (int k = 1; k < n && i + k < utf8.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        i += n;
-        if ((c >= 0x3000 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xFF01 && c <= 0xFF9F)) return true;
-    }
-    return false;
-}
-
-// Captions that name the choice in both languages and stay as they are.
-const std::set<Text> BILINGUAL = {Text::MENU_GENGO, Text::MENU_NIHONGO, Text::MENU_KOMA};
-
-std::multiset<std::string> placesOf(const std::string& text) {
-    std::multiset<std::string> places;
-    for (std::size_t i = 0; i + 2 < text.size(); ++i)
-        if (text[i] == '{' && text[i + 2] == '}') places.insert(text.substr(i, 3));
-    return places;
-}
-
-TEST(TextTable, EveryTextHasBothLanguagesAndTheSamePlaces) {
-    ASSERT_EQ(textTable().size(), static_cast<std::size_t>(Text::Count));
-    for (const TextEntry& e : textTable()) {
-        SCOPED_TRACE(e.ja);
-        EXPECT_FALSE(std::string(e.ja).empty());
-        EXPECT_FALSE(std::string(e.en).empty());
-        EXPECT_EQ(placesOf(e.ja), placesOf(e.en));
-        if (!BILINGUAL.count(e.id)) EXPECT_FALSE(holdsJapanese(e.en));
-    }
-    EXPECT_EQ(textIn(Language::English, Text::ENTRY_MISMATCH, {"7"}), "Move 7 of the record does not fit the board");
-    EXPECT_EQ(textIn(Language::Japanese, Text::RECORD_TOO_LONG, {"500", "501"}),
-              "棋譜ﾌｧｲﾙが500手を超えています\r501手目からは読み込みません");
-}
 
 // ---- An English game shows no Japanese ----
 
@@ -317,23 +280,7 @@ TEST(EnglishScreens, NoJapaneseInAnyMessageOrStatusText) {
     }
 }
 
-// ---- Western notation ----
-
-TEST(WesternNotation, MovesCapturesDropsAndPromotions) {
-    const struct {
-        MoveRecord move;
-        const char* text;
-    } cases[] = {
-        {{3, 7, 3, 6, 0, -10, -10}, "P-7f"},
-        {{8, 8, 7, 3, 10, -800, -801}, "Bx3c+"},
-        {{11, 5, 5, 5, 0, -100, -100}, "S*5e"},
-        {{-1, 3, 5, 5, 0, 100, 100}, "S*5e"},
-        {{8, 2, 8, 8, -800, 901, 901}, "+Rx2h"},
-        {{2, 1, 3, 3, 0, 30, 30}, "N-7c"},
-        {{5, 9, 5, 8, 0, -950, -950}, "K-5h"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(westernMove(c.move), c.text);
-}
+// ---- Western notation on the screen ----
 
 TEST(WesternNotation, LastMoveAndRanksRedrawnWhenTheLanguageChanges) {
     SettingsHarness h;

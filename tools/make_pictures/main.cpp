@@ -16,7 +16,7 @@
 #include <QTextStream>
 
 #include "display/pictures.h"
-#include "tools/make_pictures/art.h"
+#include "display/qt/art/art.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // plaque fills the whole picture, so it shows the same over every background.
 #include <QPainterPath>
 
-#include "tools/make_pictures/art.h"
+#include "display/qt/art/art.h"
 
 namespace zelkora::art {
 

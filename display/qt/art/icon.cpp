@@ -7,7 +7,7 @@
 #include <QPainterPath>
 #include <QTextStream>
 
-#include "tools/make_pictures/art.h"
+#include "display/qt/art/art.h"
 
 namespace zelkora::art {
 namespace {

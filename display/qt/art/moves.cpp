@@ -12,7 +12,7 @@
 
 #include <QPainterPath>
 
-#include "tools/make_pictures/art.h"
+#include "display/qt/art/art.h"
 
 namespace zelkora::art {
 namespace {

@@ -9,7 +9,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "tools/make_pictures/art.h"
+#include "display/qt/art/art.h"
 
 namespace zelkora::art {
 namespace {

@@ -1,10 +1,15 @@
-// Ports that do nothing, for the command-line engine: no window, no drawing,
-// no sound, no dialogs (every box is answered OK / Yes), no files.
+// Ports that do nothing: no window, no drawing, no sound, no dialogs (every
+// box is answered OK / Yes), no files. The command-line engine and the
+// benchmarks hand them to every Form1 they make; a game state that never meets
+// the window (a search's copy, a record's mate test) gets the shared set of
+// nullPorts(), so no port pointer is ever null.
 #pragma once
+
+#include <atomic>
 
 #include "game/ports.h"
 
-namespace zelkora::cli {
+namespace zelkora {
 
 class NullCanvas : public Canvas {
 public:
@@ -53,13 +58,14 @@ public:
     void dsStop(std::int32_t) override {}
 };
 
-// Time runs one second per reading, so a wait ends at once.
+// Time runs one second per reading, so a wait ends at once. The count is
+// atomic because the shared set serves searches on other threads.
 class NullClock : public Clock {
 public:
-    double seconds() override { return now += 1.0; }
+    double seconds() override { return static_cast<double>(++ticks_); }
 
 private:
-    double now = 0;
+    std::atomic<long long> ticks_{0};
 };
 
 class NullWindow : public Window {
@@ -83,7 +89,7 @@ public:
     bool rename(const std::string&, const std::string&) override { return false; }
 };
 
-// All of them together, handed to every Form1 the engine makes.
+// All of them together.
 struct NullPorts {
     NullCanvas canvas;
     NullDialogs dialogs;
@@ -108,4 +114,7 @@ struct NullPorts {
     }
 };
 
-}  // namespace zelkora::cli
+// One set shared by the whole program, living as long as it runs.
+Ports nullPorts();
+
+}  // namespace zelkora
