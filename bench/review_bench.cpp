@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/null_ports.h"
+#include "game/null_ports.h"
 #include "cli/positions.h"
 #include "records/record_format.h"
 #include "review/review_run.h"
@@ -70,7 +70,7 @@ public:
 };
 
 std::vector<GamePosition> positionsOfGame(std::vector<MoveRecord>& moves) {
-    cli::NullPorts ports;
+    NullPorts ports;
     auto form = cli::freshForm(ports);
     form->初期設定();
     for (const char* line : GAME) moves.push_back(parseMoveLine(line));

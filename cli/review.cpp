@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/null_ports.h"
+#include "game/null_ports.h"
 #include "cli/positions.h"
 #include "cli/record_file.h"
 #include "review/review.h"
