@@ -64,58 +64,77 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     canvas_ = new CanvasWidget(CLIENT_WIDTH, CLIENT_HEIGHT, TwipsScale(), this);
     setCentralWidget(canvas_);
 
-    if (!dialogs) {
+    PortChoice given{dialogs, clock, worker, files, speech};
+    ownMissingPorts(given);
+    form_ = std::make_unique<Form1>(buildPorts(given));
+    connectWidgets();
+
+    buildMenu();
+    showSpeechAvailability();
+    // F10 opens the first menu of the bar, from where the arrows reach every item.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
+    });
+    resize(sizeHint());
+    canvas_->setFocus();
+    form_->Form_Load();
+    keyboard_->placeOnKing();
+}
+
+void MainWindow::ownMissingPorts(PortChoice& given) {
+    if (!given.dialogs) {
         ownDialogs_ = std::make_unique<QtDialogs>(this, [this] { return canvas_->scale().zoom(); });
-        dialogs = ownDialogs_.get();
+        given.dialogs = ownDialogs_.get();
     }
-    if (!clock) {
+    if (!given.clock) {
         ownClock_ = std::make_unique<SteadyClock>();
-        clock = ownClock_.get();
+        given.clock = ownClock_.get();
     }
-    reviewWorker_ = worker;
-    if (!worker) {
+    // The review searches on a worker of its own unless the caller hands one
+    // worker for everything.
+    reviewWorker_ = given.worker;
+    if (!given.worker) {
         ownWorker_ = std::make_unique<QtWorker>();
-        worker = ownWorker_.get();
+        given.worker = ownWorker_.get();
         ownReviewWorker_ = std::make_unique<QtWorker>();
         reviewWorker_ = ownReviewWorker_.get();
     }
-    menu_ = std::make_unique<QtMenu>();
-    sound_ = std::make_unique<LoadedSoundLibrary>(layout_.soundLibrary.toStdString());
-    window_ = std::make_unique<QtWindow>(*this, *canvas_, [this] { quitProgram(); });
-    panel_ = std::make_unique<RecordPanelWidgets>(canvas_, *dialogs, canvas_->scale());
-    canvas_->onScaleChanged = [this](const TwipsScale& scale) {
-        panel_->setScale(scale);
-        if (lessons_) lessons_->setScale(scale);
-    };
-    panel_->startIn(layout_.recordsFolder);
     // The folders of an installed copy may not exist yet; when one
     // cannot be made, writing the file fails and the game says so. A caller's
     // own file port decides for itself what it writes.
-    if (!files) {
+    if (!given.files) {
         ownFiles_ = std::make_unique<DiskFiles>();
-        files = ownFiles_.get();
+        given.files = ownFiles_.get();
         for (const QString& folder : {layout_.settingsFolder, layout_.stateFolder, layout_.dataFolder})
             if (!folder.isEmpty()) QDir().mkpath(folder);
     }
-
-    if (!speech) {
+    if (!given.speech) {
         ownSpeech_ = std::make_unique<QtSpeech>();
-        speech = ownSpeech_.get();
+        given.speech = ownSpeech_.get();
     }
+}
+
+Ports MainWindow::buildPorts(const PortChoice& given) {
+    menu_ = std::make_unique<QtMenu>();
+    sound_ = std::make_unique<LoadedSoundLibrary>(layout_.soundLibrary.toStdString());
+    window_ = std::make_unique<QtWindow>(*this, *canvas_, [this] { quitProgram(); });
+    panel_ = std::make_unique<RecordPanelWidgets>(canvas_, *given.dialogs, canvas_->scale());
+    panel_->startIn(layout_.recordsFolder);
 
     Ports ports;
     ports.canvas = &canvas_->canvas();
-    ports.dialogs = dialogs;
+    ports.dialogs = given.dialogs;
     ports.panel = panel_.get();
     ports.menu = menu_.get();
     ports.sound = sound_.get();
-    ports.clock = clock;
+    ports.clock = given.clock;
     ports.window = window_.get();
-    ports.files = files;
-    ports.worker = worker;
-    ports.speech = speech;
+    ports.files = given.files;
+    ports.worker = given.worker;
+    ports.speech = given.speech;
     ports.places = layout_.places();
-    results_ = std::make_unique<ResultsBook>(*files, *dialogs, ports.places.dataFolder,
+    results_ = std::make_unique<ResultsBook>(*given.files, *given.dialogs, ports.places.dataFolder,
                                              [this] { return form_->display.language; });
     results_->onShow = [this] {
         if (!resultsWindow_) resultsWindow_ = new ResultsWindow(*results_, this);
@@ -126,8 +145,14 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     ports.results = results_.get();
     reviewer_ = std::make_unique<CallingReviewer>([this] { openReview(); });
     ports.reviewer = reviewer_.get();
-    form_ = std::make_unique<Form1>(ports);
+    return ports;
+}
 
+void MainWindow::connectWidgets() {
+    canvas_->onScaleChanged = [this](const TwipsScale& scale) {
+        panel_->setScale(scale);
+        if (lessons_) lessons_->setScale(scale);
+    };
     panel_->onFileChosen = [this](const std::string& name) { form_->File1_Click(name); };
     panel_->onReturn = [this] { form_->Command1_Click(); };
     lessons_ = std::make_unique<LessonMode>(*form_, canvas_, canvas_->scale());
@@ -142,24 +167,11 @@ MainWindow::MainWindow(const FileLayout& fileLayout, Dialogs* dialogs, Clock* cl
     canvas_->onEscape = [this] {
         if (!form_->display.ended) form_->Form_KeyPress(ESCAPE);
     };
-
     // Start-up chooses the language from the settings; so does the menu later.
     window_->onLanguage = [this](Language language) {
         useLanguage(language);
         retranslate();
     };
-
-    buildMenu();
-    showSpeechAvailability();
-    // F10 opens the first menu of the bar, from where the arrows reach every item.
-    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, this, [this] {
-        if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
-    });
-    resize(sizeHint());
-    canvas_->setFocus();
-    form_->Form_Load();
-    keyboard_->placeOnKing();
 }
 
 MainWindow::~MainWindow() {

@@ -119,6 +119,20 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // The ports a caller did not hand over; the window makes and owns its own.
+    struct PortChoice {
+        Dialogs* dialogs;
+        Clock* clock;
+        Worker* worker;
+        Files* files;
+        Speech* speech;
+    };
+    void ownMissingPorts(PortChoice& given);
+    // The game's ports: the caller's or the window's own, the window's widgets,
+    // the results book and the review's hook.
+    Ports buildPorts(const PortChoice& given);
+    // The canvas, panel, lessons and window callbacks reach the game.
+    void connectWidgets();
     void buildMenu();
     // Menu captions, panel labels and title again in the language chosen.
     void retranslate();
