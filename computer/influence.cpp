@@ -109,93 +109,112 @@ void fill(Grid<std::int16_t>& grid, std::int16_t value) {
     std::memcpy(cells + 12 * sizeof pattern, &pattern, 8);
 }
 
+// One lower piece's reach: step pieces here, rays and gold-like moves through
+// the procedures that record them.
+void lowerPiece(Form1& f, int k, int x, int y) {
+    switch (k) {
+    case SITA_HU:
+        if (y > 1) lowerReach(f, k, x, y, x, y - 1);
+        break;
+    case SITA_KYOU:
+        f.勢力確定上直進(k, x, y);
+        break;
+    case SITA_KEI:
+        lowerSteps(f, k, x, y, kLowerKnight);
+        break;
+    case SITA_GIN:
+        lowerSteps(f, k, x, y, kLowerSilver);
+        break;
+    case SITA_KIN: case SITA_TO: case SITA_NARIKYOU: case SITA_NARIKEI: case SITA_NARIGIN:
+        f.勢力確定自金(k, x, y);
+        break;
+    case SITA_KAKU:
+        f.勢力確定自角(x, y);
+        break;
+    case SITA_UMA:
+        lowerSteps(f, k, x, y, kOrthogonal);
+        f.勢力確定自角(x, y);
+        break;
+    case SITA_SYA: case SITA_RYU:
+        f.勢力確定下直進(k, x, y);
+        f.勢力確定上直進(k, x, y);
+        f.勢力確定右直進(k, x, y);
+        f.勢力確定左直進(k, x, y);
+        if (k == SITA_RYU) lowerSteps(f, k, x, y, kDiagonal);
+        break;
+    case SITA_OU:
+        lowerKing(f, x, y);
+        break;
+    default:
+        break;
+    }
+}
+
+// One upper piece's reach, as for the lower side.
+void upperPiece(Form1& f, int k, int x, int y) {
+    switch (k) {
+    case UE_HU:
+        if (y < 9) upperReach<false>(f, k, x, y, x, y + 1);
+        break;
+    case UE_KYOU:
+        f.勢力確定下直進(k, x, y);
+        break;
+    case UE_KEI:
+        upperSteps<true>(f, k, x, y, kUpperKnight);
+        break;
+    case UE_GIN:
+        upperSteps<true>(f, k, x, y, kUpperSilver);
+        break;
+    case UE_KIN: case UE_TO: case UE_NARIKYOU: case UE_NARIKEI: case UE_NARIGIN:
+        f.勢力確定敵金(x, y);
+        break;
+    case UE_KAKU:
+        f.勢力確定敵角(k, x, y);
+        break;
+    case UE_UMA:
+        upperHorseSteps(f, x, y);
+        f.勢力確定敵角(k, x, y);
+        break;
+    case UE_SYA: case UE_RYU:
+        f.勢力確定下直進(k, x, y);
+        f.勢力確定上直進(k, x, y);
+        f.勢力確定右直進(k, x, y);
+        f.勢力確定左直進(k, x, y);
+        if (k == UE_RYU) upperSteps<true>(f, k, x, y, kDiagonal);
+        break;
+    case UE_OU:
+        upperKing(f, x, y);
+        break;
+    default:
+        break;
+    }
+}
+
+// Index 0 is cleared with the rest: a king square never recorded is (0, 0),
+// and what a reader finds there then means "nothing". The upper guard's square
+// keeps what earlier surveys left.
+void clearMap(InfluenceMap& m) {
+    fill(m.lower_influence, 0);
+    fill(m.upper_influence, 0);
+    fill(m.lower_check_marks, 0);
+    fill(m.upper_check_marks, 0);
+    fill(m.lower_attacker_x, 0);
+    fill(m.lower_attacker_y, 0);
+    fill(m.lower_attacker_code, NONE_LOW);
+    fill(m.lower_guard_code, NONE_HIGH);
+    fill(m.upper_guard_code, NONE_HIGH);
+}
+
 }  // namespace
 
 void Form1::勢力調査() {
-    // Index 0 is cleared with the rest: a king square never recorded is (0, 0),
-    // and what a reader finds there then means "nothing".
-    fill(inf.lower_influence, 0);
-    fill(inf.upper_influence, 0);
-    fill(inf.lower_check_marks, 0);
-    fill(inf.upper_check_marks, 0);
-    fill(inf.lower_attacker_x, 0);
-    fill(inf.lower_attacker_y, 0);
-    fill(inf.lower_attacker_code, NONE_LOW);
-    fill(inf.lower_guard_code, NONE_HIGH);
-    fill(inf.upper_guard_code, NONE_HIGH);
-
+    clearMap(inf);
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const int k = board.ban[x][y];
-            if (k == EMPTY) continue;
-            switch (k) {
-            case SITA_HU:
-                if (y > 1) lowerReach(*this, k, x, y, x, y - 1);
-                break;
-            case SITA_KYOU:
-                勢力確定上直進(k, x, y);
-                break;
-            case SITA_KEI:
-                lowerSteps(*this, k, x, y, kLowerKnight);
-                break;
-            case SITA_GIN:
-                lowerSteps(*this, k, x, y, kLowerSilver);
-                break;
-            case SITA_KIN: case SITA_TO: case SITA_NARIKYOU: case SITA_NARIKEI: case SITA_NARIGIN:
-                勢力確定自金(k, x, y);
-                break;
-            case SITA_KAKU:
-                勢力確定自角(x, y);
-                break;
-            case SITA_UMA:
-                lowerSteps(*this, k, x, y, kOrthogonal);
-                勢力確定自角(x, y);
-                break;
-            case SITA_SYA: case SITA_RYU:
-                勢力確定下直進(k, x, y);
-                勢力確定上直進(k, x, y);
-                勢力確定右直進(k, x, y);
-                勢力確定左直進(k, x, y);
-                if (k == SITA_RYU) lowerSteps(*this, k, x, y, kDiagonal);
-                break;
-            case SITA_OU:
-                lowerKing(*this, x, y);
-                break;
-            case UE_HU:
-                if (y < 9) upperReach<false>(*this, k, x, y, x, y + 1);
-                break;
-            case UE_KYOU:
-                勢力確定下直進(k, x, y);
-                break;
-            case UE_KEI:
-                upperSteps<true>(*this, k, x, y, kUpperKnight);
-                break;
-            case UE_GIN:
-                upperSteps<true>(*this, k, x, y, kUpperSilver);
-                break;
-            case UE_KIN: case UE_TO: case UE_NARIKYOU: case UE_NARIKEI: case UE_NARIGIN:
-                勢力確定敵金(x, y);
-                break;
-            case UE_KAKU:
-                勢力確定敵角(k, x, y);
-                break;
-            case UE_UMA:
-                upperHorseSteps(*this, x, y);
-                勢力確定敵角(k, x, y);
-                break;
-            case UE_SYA: case UE_RYU:
-                勢力確定下直進(k, x, y);
-                勢力確定上直進(k, x, y);
-                勢力確定右直進(k, x, y);
-                勢力確定左直進(k, x, y);
-                if (k == UE_RYU) upperSteps<true>(*this, k, x, y, kDiagonal);
-                break;
-            case UE_OU:
-                upperKing(*this, x, y);
-                break;
-            default:
-                break;
-            }
+            // Lower pieces have negative codes, upper pieces positive ones.
+            if (k < 0) lowerPiece(*this, k, x, y);
+            else if (k > 0) upperPiece(*this, k, x, y);
         }
 }
 
