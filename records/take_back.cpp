@@ -36,83 +36,101 @@ int Form1::待った手数() {
     return i >= 1 ? n - i + 1 : 0;
 }
 
+namespace {
+
+// Why 待った cannot take `k` moves back now, or "" when it can.
+std::string takeBackRefusal(const Form1& f, int k) {
+    if (f.flags.recordMode == 1) return f.文言(Text::NOT_IN_RECORD_MODE);
+    if (f.turn.sideToMove == NOBODY) return f.文言(Text::NOT_DURING_GAME);
+    if (k < 1) return f.文言(Text::NOTHING_TO_TAKE_BACK);
+    for (int n = f.moves.count; n > f.moves.count - k; --n)
+        if (!entryOnBoard(f.moves.entry[n])) return f.文言(Text::NOTHING_TO_TAKE_BACK);
+    return "";
+}
+
+// The rules' part: the last `k` moves leave the board, the hands and the list;
+// the turn goes back to who made the first of them (the player, against the
+// computer).
+void takeBack(Form1& f, int k) {
+    const int first = f.moves.count - k + 1;
+    const MoveRecord lastTaken = f.moves.entry[f.moves.count];
+    for (int n = f.moves.count; n >= first; --n) {
+        const MoveRecord& m = f.moves.entry[n];
+        stepBack(f.board, f.hands, m);
+        if (m.captured == UE_OU || m.captured == SITA_OU) f.turn.kingTaken = NOBODY;
+    }
+    f.moves.count = first - 1;
+    f.moves.replay = f.moves.count;
+    f.moves.moveNumber = f.moves.moveNumber > k ? f.moves.moveNumber - k : 0;
+    f.sel.clickState = 0;
+    if (f.turn.gameMode == MODE_MAN) f.turn.sideToMove = isUpper(lastTaken.after) ? f.turn.upperTag : f.turn.lowerTag;
+    else f.turn.sideToMove = f.turn.lowerTag;
+    for (int x = 1; x <= BOARD_SIZE; ++x)
+        for (int y = 1; y <= BOARD_SIZE; ++y)
+            if (f.board.at(x, y) == SITA_OU) {
+                f.kings.lowerX = x;
+                f.kings.lowerY = y;
+            }
+}
+
+// Only the cells of the `k` moves taken back (now just past the list's end)
+// change; every outline returns to the grid colour, which also takes off
+// selections and capture outlines.
+void redrawTakenCells(Form1& f, int k) {
+    f.描画_将棋盤桝();
+    for (int n = f.moves.count + 1; n <= f.moves.count + k; ++n) {
+        const MoveRecord& m = f.moves.entry[n];
+        for (const auto& [x, y] : {std::pair{m.fromX, m.fromY}, std::pair{m.toX, m.toY}}) {
+            if (!isBoardSquare(x, y)) continue;
+            f.描画_絵(f.board.at(x, y), x, y);
+            f.描画_桝輪郭(COLOUR_GREEN, x, y);
+        }
+    }
+    f.描画_自持盤();
+    f.描画_敵持盤();
+    f.描画_桝1列目();
+}
+
+// Each side's last-move text shows its last move still on the list. The
+// computer outlines the target of its move in white until the player clicks;
+// that is how the screen stood before the player's move.
+void redrawLastMoves(Form1& f) {
+    int lastUpper = 0, lastLower = 0;
+    for (int n = 1; n <= f.moves.count; ++n) (isUpper(f.moves.entry[n].after) ? lastUpper : lastLower) = n;
+    if (lastUpper) {
+        const MoveRecord& m = f.moves.entry[lastUpper];
+        f.描画_移動結果(UPPER_TEXT_C, UPPER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE, &m);
+    } else {
+        for (int c = 0; c < 3; ++c) f.描画_絵(f.display.background, UPPER_TEXT_C + c, UPPER_TEXT_R);
+        f.描画_桝輪郭(COLOUR_GREEN, -1, 7);
+    }
+    if (lastLower) {
+        const MoveRecord& m = f.moves.entry[lastLower];
+        f.描画_移動結果(LOWER_TEXT_C, LOWER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE, &m);
+    } else {
+        for (int c = 0; c < 3; ++c) f.描画_絵(f.display.background, LOWER_TEXT_C + c, LOWER_TEXT_R);
+    }
+    if (f.turn.gameMode == MODE_COM && lastUpper && lastUpper == f.moves.count)
+        f.描画_桝輪郭(COLOUR_WHITE, f.moves.entry[lastUpper].toX, f.moves.entry[lastUpper].toY);
+}
+
+}  // namespace
+
 void Form1::MATTA_Click() {
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
 
-    std::string refusal;
     const int k = 待った手数();
-    if (flags.recordMode == 1) refusal = 文言(Text::NOT_IN_RECORD_MODE);
-    else if (turn.sideToMove == NOBODY) refusal = 文言(Text::NOT_DURING_GAME);
-    else if (k < 1) refusal = 文言(Text::NOTHING_TO_TAKE_BACK);
+    const std::string refusal = takeBackRefusal(*this, k);
     if (!refusal.empty()) {
         playSound(sounds.refusal);
         io.dialogs->message(refusal, 文言(Text::TITLE_TAKE_BACK));
         return;
     }
-    for (int n = moves.count; n > moves.count - k; --n)
-        if (!entryOnBoard(moves.entry[n])) {
-            playSound(sounds.refusal);
-            io.dialogs->message(文言(Text::NOTHING_TO_TAKE_BACK), 文言(Text::TITLE_TAKE_BACK));
-            return;
-        }
-
     ヒント消去();
-    const int first = moves.count - k + 1;
-    const MoveRecord lastTaken = moves.entry[moves.count];
-    for (int n = moves.count; n >= first; --n) {
-        const MoveRecord& m = moves.entry[n];
-        stepBack(board, hands, m);
-        if (m.captured == UE_OU || m.captured == SITA_OU) turn.kingTaken = NOBODY;
-    }
-    moves.count = first - 1;
-    moves.replay = moves.count;
-    moves.moveNumber = moves.moveNumber > k ? moves.moveNumber - k : 0;
-    sel.clickState = 0;
-    if (turn.gameMode == MODE_MAN) turn.sideToMove = isUpper(lastTaken.after) ? turn.upperTag : turn.lowerTag;
-    else turn.sideToMove = turn.lowerTag;
-    for (int x = 1; x <= BOARD_SIZE; ++x)
-        for (int y = 1; y <= BOARD_SIZE; ++y)
-            if (board.at(x, y) == SITA_OU) {
-                kings.lowerX = x;
-                kings.lowerY = y;
-            }
-
-    // Only the cells of the moves taken back change; every outline returns to
-    // the grid colour, which also takes off selections and capture outlines.
-    描画_将棋盤桝();
-    for (int n = first; n < first + k; ++n) {
-        const MoveRecord& m = moves.entry[n];
-        for (const auto& [x, y] : {std::pair{m.fromX, m.fromY}, std::pair{m.toX, m.toY}}) {
-            if (!isBoardSquare(x, y)) continue;
-            描画_絵(board.at(x, y), x, y);
-            描画_桝輪郭(COLOUR_GREEN, x, y);
-        }
-    }
-    描画_自持盤();
-    描画_敵持盤();
-    描画_桝1列目();
-
-    // Each side's last-move text shows its last move still on the list.
-    int lastUpper = 0, lastLower = 0;
-    for (int n = 1; n <= moves.count; ++n) (isUpper(moves.entry[n].after) ? lastUpper : lastLower) = n;
-    if (lastUpper) {
-        const MoveRecord& m = moves.entry[lastUpper];
-        描画_移動結果(UPPER_TEXT_C, UPPER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE, &m);
-    } else {
-        for (int c = 0; c < 3; ++c) 描画_絵(display.background, UPPER_TEXT_C + c, UPPER_TEXT_R);
-        描画_桝輪郭(COLOUR_GREEN, -1, 7);
-    }
-    if (lastLower) {
-        const MoveRecord& m = moves.entry[lastLower];
-        描画_移動結果(LOWER_TEXT_C, LOWER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE, &m);
-    } else {
-        for (int c = 0; c < 3; ++c) 描画_絵(display.background, LOWER_TEXT_C + c, LOWER_TEXT_R);
-    }
-    // The computer outlines the target of its move in white until the player
-    // clicks; that is how the screen stood before the player's move.
-    if (turn.gameMode == MODE_COM && lastUpper && lastUpper == moves.count)
-        描画_桝輪郭(COLOUR_WHITE, moves.entry[lastUpper].toX, moves.entry[lastUpper].toY);
+    takeBack(*this, k);
+    redrawTakenCells(*this, k);
+    redrawLastMoves(*this);
     描画_手数(moves.moveNumber);
     描画_手番();
     playSound(sounds.placed);
