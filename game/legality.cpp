@@ -12,6 +12,7 @@
 // 0, a lower pawn whenever it is not 11; lances and knights whenever the source
 // is not their own side's hand column.
 #include <cstdlib>
+#include <optional>
 
 #include "game/Form1.h"
 
@@ -42,31 +43,28 @@ bool kingStep(int dx, int dy) { return std::abs(dx) <= 1 && std::abs(dy) <= 1; }
 // outside the board.
 bool walkable(int fx, int fy) { return fx >= 0 && fx <= 10 && fy >= 0 && fy <= 10; }
 
-}  // namespace
-
-int Form1::移動チェック(int fx, int fy, int tx, int ty, int piece) {
+// What the target square and a drop settle before the piece's own move is
+// looked at: NO, YES (a drop of a piece that may land anywhere empty), or
+// nothing when the piece's move decides.
+std::optional<int> targetVerdict(const Form1& f, int fx, int tx, int ty, int piece) {
     if (!onBoard(tx) || !onBoard(ty)) return NO;
-    if (tx == fx && ty == fy) return NO;
-
-    const int target = board.at(tx, ty);
-    if (isUpper(piece)) {
-        if (isUpper(target)) return NO;
-    } else if (isLower(target)) {
-        return NO;
+    const int target = f.board.at(tx, ty);
+    if (isUpper(piece) ? isUpper(target) : isLower(target)) return NO;
+    if (!isDrop(fx)) return std::nullopt;
+    if (target != EMPTY) return NO;
+    if (piece == SITA_HU && f.rules.lowerPawnFlag[tx] == 1) return NO;
+    if (piece == UE_HU && f.rules.upperPawnFlag[tx] == 1) return NO;
+    switch (piece) {
+    case UE_HU: case SITA_HU: case UE_KYOU: case SITA_KYOU: case UE_KEI: case SITA_KEI:
+        return std::nullopt;   // their drop rows are tested with their moves
+    default:
+        return YES;
     }
+}
 
-    if (isDrop(fx)) {
-        if (target != EMPTY) return NO;
-        if (piece == SITA_HU && rules.lowerPawnFlag[tx] == 1) return NO;
-        if (piece == UE_HU && rules.upperPawnFlag[tx] == 1) return NO;
-        switch (piece) {
-        case UE_HU: case SITA_HU: case UE_KYOU: case SITA_KYOU: case UE_KEI: case SITA_KEI:
-            break;   // their drop rows are tested below
-        default:
-            return YES;
-        }
-    }
-
+// Pawns, lances and knights: a board move by their steps (a lance's line must
+// be clear), a drop anywhere but the rows they could never leave.
+int forwardPieceVerdict(Form1& f, int fx, int fy, int tx, int ty, int piece) {
     const int dx = tx - fx;
     const int dy = ty - fy;
     switch (piece) {
@@ -79,21 +77,35 @@ int Form1::移動チェック(int fx, int fy, int tx, int ty, int piece) {
     case UE_KYOU:
         if (fx != UPPER_HAND_X) {
             if (dx != 0 || dy <= 0) return NO;
-            return 移動チェック飛車(fx, fy, tx, ty);
+            return f.移動チェック飛車(fx, fy, tx, ty);
         }
         return ty == 9 ? NO : YES;
     case SITA_KYOU:
         if (fx != LOWER_HAND_X) {
             if (dx != 0 || dy >= 0) return NO;
-            return 移動チェック飛車(fx, fy, tx, ty);
+            return f.移動チェック飛車(fx, fy, tx, ty);
         }
         return ty == 1 ? NO : YES;
     case UE_KEI:
         if (fx != UPPER_HAND_X) return (dy == 2 && (dx == -1 || dx == 1)) ? YES : NO;
         return ty >= 8 ? NO : YES;
-    case SITA_KEI:
+    default:   // SITA_KEI
         if (fx != LOWER_HAND_X) return (dy == -2 && (dx == -1 || dx == 1)) ? YES : NO;
         return ty <= 2 ? NO : YES;
+    }
+}
+
+}  // namespace
+
+int Form1::移動チェック(int fx, int fy, int tx, int ty, int piece) {
+    if (tx == fx && ty == fy) return NO;
+    if (const std::optional<int> verdict = targetVerdict(*this, fx, tx, ty, piece)) return *verdict;
+
+    const int dx = tx - fx;
+    const int dy = ty - fy;
+    switch (piece) {
+    case UE_HU: case SITA_HU: case UE_KYOU: case SITA_KYOU: case UE_KEI: case SITA_KEI:
+        return forwardPieceVerdict(*this, fx, fy, tx, ty, piece);
     case UE_GIN:
         return silverStep(dx, dy, 1) ? YES : NO;
     case SITA_GIN:
