@@ -117,17 +117,7 @@ void lessonDone(MainWindow& w) {
 
 // The first start's question, drawn as the box the program shows, inside the
 // window (a modal box is a window of its own that a grab leaves out).
-void lessonsOffer(MainWindow& w) {
-    auto* box = new QMessageBox(&w);
-    const Language language = w.form().display.language;
-    QtDialogs::prepare(*box, textIn(language, Text::LESSONS_OFFER), textIn(language, Text::TITLE_LESSONS),
-                       Buttons::YesNo, Icon::None, w.form().display.enlargement / 100.0);
-    box->setWindowFlags(Qt::Widget);
-    box->setAutoFillBackground(true);
-    box->adjustSize();
-    box->move((w.width() - box->width()) / 2, (w.height() - box->height()) / 2);
-    box->show();
-}
+void lessonsOffer(MainWindow& w) { showBoxInWindow(w, Text::LESSONS_OFFER, Text::TITLE_LESSONS); }
 
 // The lesson pictures in Japanese and English, each at 100% and 200%.
 std::vector<ScreenshotScenario> withLessonPictures(std::vector<ScreenshotScenario> rows) {
@@ -362,6 +352,18 @@ bool save(const QImage& picture, const QString& path) {
 }  // namespace
 
 std::span<const ScreenshotScenario> screenshotScenarios() { return SCENARIOS; }
+
+void showBoxInWindow(MainWindow& w, Text text, Text title) {
+    auto* box = new QMessageBox(&w);
+    const Language language = w.form().display.language;
+    QtDialogs::prepare(*box, textIn(language, text), textIn(language, title), Buttons::YesNo, Icon::None,
+                       w.form().display.enlargement / 100.0);
+    box->setWindowFlags(Qt::Widget);
+    box->setAutoFillBackground(true);
+    box->adjustSize();
+    box->move((w.width() - box->width()) / 2, (w.height() - box->height()) / 2);
+    box->show();
+}
 
 namespace {
 

@@ -18,6 +18,8 @@
 #include <QImage>
 #include <QString>
 
+#include "game/texts.h"
+
 namespace zelkora {
 
 class MainWindow;
@@ -31,6 +33,11 @@ struct ScreenshotScenario {
 };
 
 std::span<const ScreenshotScenario> screenshotScenarios();
+
+// A Yes/No box with `text` and `title` drawn inside the window, in its
+// language and enlargement (a modal box is a window of its own that a grab
+// leaves out).
+void showBoxInWindow(MainWindow& w, Text text, Text title);
 
 // `rows` and after them the pictures of the keyboard cursor
 // (app/screenshot_keyboard.cpp).
