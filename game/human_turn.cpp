@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "game/Form1.h"
+#include "game/last_move_text.h"
 
 namespace zelkora {
 
@@ -146,8 +147,7 @@ int playMove(Form1& f, int button, int col, int row) {
     f.駒移動(sel.srcX, sel.srcY, col, row, sel.piece);
     f.playSound(f.sounds.placed);
     const MoveRecord* played = &f.moves.entry[f.moves.count];
-    if (isUpper(sel.piece)) f.描画_移動結果(-2, 8, col, row, sel.piece, COLOUR_WHITE, played);
-    else f.描画_移動結果(13, 3, col, row, sel.piece, COLOUR_WHITE, played);
+    drawLastMove(f, isUpper(sel.piece), col, row, sel.piece, played);
     f.通知_指し手(false);
     f.途中保存();
     return captured;

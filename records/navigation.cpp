@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/Form1.h"
+#include "game/last_move_text.h"
 #include "records/record_format.h"
 #include "records/replay_steps.h"
 
@@ -16,8 +17,6 @@ namespace zelkora {
 namespace {
 
 // Cells of the last-move texts: the upper side's and the lower side's.
-constexpr double UPPER_TEXT_C = -2, UPPER_TEXT_R = 8;
-constexpr double LOWER_TEXT_C = 13, LOWER_TEXT_R = 3;
 
 std::string faultText(const Form1& f, EntryFault fault, int n) {
     if (fault == EntryFault::EmptyHand) return f.文言(Text::ENTRY_EMPTY_HAND, {std::to_string(n)});
@@ -73,10 +72,7 @@ void Form1::AFTER_Click() {
     描画_敵持盤();
     playSound(sounds.placed);
     描画_桝1列目();
-    if (m.after > 0)
-        描画_移動結果(UPPER_TEXT_C, UPPER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE, &m);
-    else
-        描画_移動結果(LOWER_TEXT_C, LOWER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE, &m);
+    drawLastMove(*this, m);
 
     turn.sideToMove = NOBODY;
     描画_手数(moves.moveNumber);
@@ -118,14 +114,7 @@ void Form1::REPLAY_Click() {
     playSound(sounds.placed);
 
     // The last-move text is painted over by the side of the piece that moved.
-    if (m.before > 0) {
-        for (int c = 0; c < 3; ++c) 描画_絵(display.background, LOWER_TEXT_C + c, LOWER_TEXT_R);
-        display.shown.lowerMove.shown = false;
-    } else {
-        for (int c = 0; c < 3; ++c) 描画_絵(display.background, UPPER_TEXT_C + c, UPPER_TEXT_R);
-        描画_桝輪郭(COLOUR_GREEN, -1, 7);
-        display.shown.upperMove.shown = false;
-    }
+    clearLastMove(*this, m.before <= 0);
 
     描画_桝1列目();
     turn.sideToMove = NOBODY;

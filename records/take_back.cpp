@@ -11,16 +11,13 @@
 #include <string>
 
 #include "game/Form1.h"
+#include "game/last_move_text.h"
 #include "records/record_format.h"
 #include "records/replay_steps.h"
 
 namespace zelkora {
 
 namespace {
-
-// Cells of the last-move texts: the upper side's and the lower side's.
-constexpr double UPPER_TEXT_C = -2, UPPER_TEXT_R = 8;
-constexpr double LOWER_TEXT_C = 13, LOWER_TEXT_R = 3;
 
 bool isBoardSquare(int x, int y) { return x >= 1 && x <= BOARD_SIZE && y >= 1 && y <= BOARD_SIZE; }
 
@@ -97,18 +94,9 @@ void redrawTakenCells(Form1& f, int k) {
 void redrawLastMoves(Form1& f) {
     int lastUpper = 0, lastLower = 0;
     for (int n = 1; n <= f.moves.count; ++n) (isUpper(f.moves.entry[n].after) ? lastUpper : lastLower) = n;
-    if (lastUpper) {
-        const MoveRecord& m = f.moves.entry[lastUpper];
-        f.描画_移動結果(UPPER_TEXT_C, UPPER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE, &m);
-    } else {
-        for (int c = 0; c < 3; ++c) f.描画_絵(f.display.background, UPPER_TEXT_C + c, UPPER_TEXT_R);
-        f.描画_桝輪郭(COLOUR_GREEN, -1, 7);
-    }
-    if (lastLower) {
-        const MoveRecord& m = f.moves.entry[lastLower];
-        f.描画_移動結果(LOWER_TEXT_C, LOWER_TEXT_R, m.toX, m.toY, m.after, COLOUR_WHITE, &m);
-    } else {
-        for (int c = 0; c < 3; ++c) f.描画_絵(f.display.background, LOWER_TEXT_C + c, LOWER_TEXT_R);
+    for (const auto& [last, upper] : {std::pair{lastUpper, true}, std::pair{lastLower, false}}) {
+        if (last) drawLastMove(f, f.moves.entry[last]);
+        else clearLastMove(f, upper);
     }
     if (f.turn.gameMode == MODE_COM && lastUpper && lastUpper == f.moves.count)
         f.描画_桝輪郭(COLOUR_WHITE, f.moves.entry[lastUpper].toX, f.moves.entry[lastUpper].toY);

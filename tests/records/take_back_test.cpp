@@ -148,6 +148,12 @@ TEST(TakeBackBetweenHumans, OneMoveAtATimeBackToTheFirst) {
     h->MATTA_Click();
     EXPECT_EQ(position(*h), start);
     EXPECT_EQ(h->moves.moveNumber, 0);
+    // No move taken back comes back when the whole screen is drawn again.
+    h.canvas.calls.clear();
+    h->画面_再描画_状態込み();
+    const Screen redrawn(h.canvas);
+    for (const Screen::Cell cell : {Screen::Cell{-2, 8}, Screen::Cell{13, 3}})
+        EXPECT_EQ(redrawn.texts.count(cell), 0u) << "last-move text at " << cell.first;
     h->MATTA_Click();
     EXPECT_EQ(h.dialogs.shown.back().text, "戻せる手がありません");
 }
