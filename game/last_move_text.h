@@ -1,7 +1,7 @@
 // The last-move texts beside the board: each side's last move stands in three
-// cells of its own (display/last_move_text.cpp holds where), the upper side's
-// left of the board under its stand, the lower side's right of the board. A
-// move, a step through the record, and 待った all draw and clear them here.
+// cells of its own, the upper side's left of the board under its stand, the
+// lower side's right of the board. A move, a step through the record, and
+// 待った all draw and clear them here, through Form1's drawing procedures.
 #pragma once
 
 #include "game/Form1.h"
