@@ -16,9 +16,12 @@ namespace {
 // Asks before unsaved moves are given up; on "Yes" the game that ended can no
 // longer be saved, and only moves still on the list remain to be saved. The
 // new game's start time is kept for the record's header, and the names typed
-// for the last game are no longer offered.
+// for the last game are no longer offered. The unfinished game kept for the
+// next start goes, and the new game starts with no help used.
 bool newGameAccepted(Form1& f) {
     if (!f.破棄確認(Text::NEW_GAME_QUESTION, Text::TITLE_GAME)) return false;
+    f.途中削除();
+    f.help = HelpUsed{};
     f.moves.finished = 0;
     f.moves.unsaved = f.moves.unsaved && f.moves.count > 0;
     f.gameInfo = GameInfo{f.io.clock->localDateTime(), {}, {}};
@@ -37,8 +40,6 @@ void Form1::MATCH_MAN_Click() {}
 
 void Form1::START_Click() {
     if (!newGameAccepted(*this)) return;
-    途中削除();
-    help = HelpUsed{};
     描画_棋譜読込み部分消去();
     描画_絵(display.background, -2, 0);
     描画_絵(display.background, -1, 0);
@@ -54,9 +55,6 @@ void Form1::START_Click() {
 
 void Form1::SENTE_Click() {
     if (!newGameAccepted(*this)) return;
-    途中削除();
-    help = HelpUsed{};
-    moves.finished = 0;
     comSeedFromClock();
     描画_棋譜読込み部分消去();
     描画_レベル(flags.level);
@@ -73,9 +71,6 @@ void Form1::SENTE_Click() {
 
 void Form1::GOTE_Click() {
     if (!newGameAccepted(*this)) return;
-    途中削除();
-    help = HelpUsed{};
-    moves.finished = 0;
     comSeedFromClock();
     描画_棋譜読込み部分消去();
     描画_レベル(flags.level);
