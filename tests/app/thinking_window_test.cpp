@@ -50,22 +50,25 @@ void clickCell(MainWindow& w, int c, int r) {
     QTest::mouseClick(&w.canvasWidget(), Qt::LeftButton, {}, w.pixelOf(1050 + 495 * c + 247, 100 + 615 * r + 307));
 }
 
-// "先手" at LEVEL5 and the human's first move (the pawn in front of the
-// bishop): the computer starts thinking.
-void startThinking(MainWindow& w) {
-    w.menuAction("LEVEL5")->trigger();
-    w.menuAction("SENTE")->trigger();
-    clickCell(w, 3, 7);
-    clickCell(w, 3, 6);
-}
+// A shown window on the gated worker after "先手" at LEVEL5 and the human's
+// first move (the pawn in front of the bishop): the computer is thinking.
+struct ThinkingWindow {
+    GatedWorker worker;
+    MainWindow w;
+    Form1& f;
+    explicit ThinkingWindow(Dialogs* dialogs) : w(dialogs, nullptr, &worker), f(w.form()) {
+        w.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+        w.menuAction("LEVEL5")->trigger();
+        w.menuAction("SENTE")->trigger();
+        clickCell(w, 3, 7);
+        clickCell(w, 3, 6);
+    }
+};
 
 TEST_F(WindowTest, WhileTheComputerThinksTheWindowRepaintsAndIgnoresTheBoard) {
-    GatedWorker worker;
-    MainWindow w(&dialogs, nullptr, &worker);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    Form1& f = w.form();
-    startThinking(w);
+    ThinkingWindow t(&dialogs);
+    auto& [worker, w, f] = t;
     ASSERT_EQ(f.moves.count, 1);
     ASSERT_TRUE(f.thinking.active);
     EXPECT_FALSE(w.menuAction("MATTA")->isEnabled());
@@ -89,12 +92,8 @@ TEST_F(WindowTest, WhileTheComputerThinksTheWindowRepaintsAndIgnoresTheBoard) {
 }
 
 TEST_F(WindowTest, ClosingWhileTheComputerThinksEndsWithoutItsMove) {
-    GatedWorker worker;
-    MainWindow w(&dialogs, nullptr, &worker);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    Form1& f = w.form();
-    startThinking(w);
+    ThinkingWindow t(&dialogs);
+    auto& [worker, w, f] = t;
     const auto stop = f.thinking.stop;
     w.close();
     EXPECT_TRUE(w.hasEnded());
