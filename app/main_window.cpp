@@ -349,11 +349,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 // The window manager frames a new window after it is shown; Qt knows the frame
-// by the first paint or activation, or a move, and the window is fitted to it.
+// by the first paint or activation, or a move or resize, and the window is
+// fitted to it.
 bool MainWindow::event(QEvent* event) {
     const QEvent::Type type = event->type();
     const bool handled = QMainWindow::event(event);
-    if (window_ && (type == QEvent::Move || type == QEvent::Paint || type == QEvent::WindowActivate))
+    if (window_ && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Paint || type == QEvent::WindowActivate))
         window_->frameChanged();
     return handled;
 }

@@ -13,6 +13,9 @@
 
 namespace zelkora {
 
+// How long after a fit the window is kept on the screen (see settling_).
+constexpr int SETTLING_MS = 3000;
+
 QtWindow::QtWindow(QWidget& window, CanvasWidget& canvas, std::function<void()> quit)
     : window_(window), canvas_(canvas), quit_(std::move(quit)) {}
 
@@ -44,16 +47,19 @@ void QtWindow::setEnlargement(int percent) {
 }
 
 void QtWindow::frameChanged() {
-    const QMargins frame = frameMargins();
-    if (frame == fittedFrame_ || window_.size() != fittedSize_) return;
     if (window_.isMaximized() || window_.isFullScreen()) return;
-    fit();
-    // The frame the window manager added may have pushed the window's lower
-    // edge past the screen; the frame's top-left corner stays where it is.
+    if (frameMargins() != fittedFrame_ && window_.size() == fittedSize_) fit();
+    if (!settling_.hasExpired()) keepFrameOnScreen();
+}
+
+// The frame the window manager added, or a fit, may have pushed the window's
+// lower or right edge past the screen: the window moves back in, its frame's
+// top-left corner kept where it can be.
+void QtWindow::keepFrameOnScreen() {
     const QScreen* screen = window_.screen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    const QRect outer = window_.frameGeometry();
+    const QRect outer = window_.geometry().marginsAdded(frameMargins());
     const int top = std::max(area.top(), std::min(outer.top(), area.bottom() + 1 - outer.height()));
     const int left = std::max(area.left(), std::min(outer.left(), area.right() + 1 - outer.width()));
     if (top != outer.top() || left != outer.left()) window_.move(left, top);
@@ -70,6 +76,7 @@ void QtWindow::fit() {
     }
     fittedFrame_ = frameMargins();
     fittedSize_ = client + bars;
+    settling_.setRemainingTime(SETTLING_MS);
     // Not adjustSize(): it would keep a window that was never shown within two
     // thirds of the screen.
     window_.resize(fittedSize_);

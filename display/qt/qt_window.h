@@ -20,6 +20,7 @@
 
 #include <functional>
 
+#include <QDeadlineTimer>
 #include <QMargins>
 #include <QSize>
 
@@ -44,8 +45,8 @@ public:
     void openLessons() override;
     void showHowToPlay() override;
 
-    // The owner calls this when the window moved or its frame may have
-    // changed (the window manager framed it).
+    // The owner calls this when the window moved or was resized, or its
+    // frame may have changed (the window manager framed it).
     void frameChanged();
 
     // Told when the game chooses a language; the owner turns its texts.
@@ -57,6 +58,7 @@ public:
 
 private:
     void fit();
+    void keepFrameOnScreen();
     QMargins frameMargins() const;
 
     QWidget& window_;
@@ -64,6 +66,10 @@ private:
     std::function<void()> quit_;
     QMargins fittedFrame_;   // the frame and the size of the last fit
     QSize fittedSize_;
+    // Until then, every move or resize the window system reports is checked
+    // against the screen: its replies to a fit arrive one by one, and Qt's
+    // idea of the frame can lag behind them.
+    QDeadlineTimer settling_;
 };
 
 }  // namespace zelkora
