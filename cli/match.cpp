@@ -129,7 +129,10 @@ MatchGame playMatchGame(int a, int b, int index, std::uint64_t seed) {
         bool found;
         if (searchCoreLevel(level)) {
             engine::SearchLimits limits = gameSearchLimits(level, gameSeed, plies, false);
-            limits.seconds = 1e9;   // the node budget alone: the same games on any machine
+            // The node budget alone, with no clock at all (LEVEL6's wall-clock
+            // stop too): the same games on any machine, however busy.
+            limits.seconds = 1e9;
+            limits.wallSeconds = 0;
             const engine::SearchResult r = searcher.search(p, limits);
             found = r.valid;
             m = r.best;

@@ -70,7 +70,7 @@ int resultScore(Result r, int mover, int ply) {
 
 }  // namespace
 
-Searcher::Searcher() : table_(std::size_t(1) << TT_BITS) {}
+Searcher::Searcher() = default;
 
 bool Searcher::outOfBudget() {
     if (stopped_) return true;
@@ -174,7 +174,7 @@ Score Searcher::quiesce(Position& p, Score alpha, Score beta, int ply, int qdept
 // root, which must list its moves); `ttMove` gets the stored best move.
 bool Searcher::probeTable(const Position& p, int depth, Score alpha, Score beta, int ply, std::uint32_t& ttMove,
                           Score& score) const {
-    const Entry& e = table_[p.key & ((std::size_t(1) << TT_BITS) - 1)];
+    const Entry& e = slot(p.key);
     if (e.key != p.key) return false;
     ttMove = e.move;
     if (e.depth < depth || ply == 0) return false;
@@ -183,7 +183,7 @@ bool Searcher::probeTable(const Position& p, int depth, Score alpha, Score beta,
 }
 
 void Searcher::store(const Position& p, int depth, Score best, Score alpha0, Score beta, std::uint32_t bestMove, int ply) {
-    Entry& e = table_[p.key & ((std::size_t(1) << TT_BITS) - 1)];
+    Entry& e = slot(p.key);
     e.key = p.key;
     e.move = bestMove;
     e.score = static_cast<std::int16_t>(toTable(best, ply));
@@ -293,9 +293,40 @@ Move Searcher::chooseAmongRoot(const Position& p, Move best, int bestScore, Sear
     return Move::unpack(near[mix(draw_ ^ p.key) % static_cast<std::uint64_t>(n)]);
 }
 
+// A completed iteration: its best move (the table's, at the root), score and
+// depth; its root moves are those the variety chooses from.
+void Searcher::finishIteration(const Position& p, SearchResult& result, int depth, int score) {
+    const Entry& e = slot(p.key);
+    if (e.key == p.key && e.move != 0) result.best = Move::unpack(e.move);
+    result.score = score;
+    result.depth = depth;
+    if (!stopped_) rootDone_.swap(root_);
+}
+
+// An iteration cut short: once it has finished the last best move, the best
+// of the moves it finished is played, with that score.
+void Searcher::usePartialIteration(SearchResult& result) {
+    const std::uint32_t last = result.best.pack();
+    const RootMove* best = nullptr;
+    bool lastDone = false;
+    for (const RootMove& r : root_) {
+        if (r.move == last && r.score != NOT_EXACT) lastDone = true;
+        if (r.score != NOT_EXACT && (!best || r.score > best->score)) best = &r;
+    }
+    if (!lastDone) return;
+    result.best = Move::unpack(best->move);
+    result.score = best->score;
+    rootDone_.swap(root_);
+}
+
 SearchResult Searcher::search(Position& p, const SearchLimits& limits) {
     const double start = now(), cpuStart = threadCpuNow();
-    std::fill(table_.begin(), table_.end(), Entry{});
+    // A table larger than this search asks for keeps its size; only the part
+    // in use is cleared, so a search does not depend on what came before.
+    const std::size_t entries = std::size_t(1) << limits.tableBits;
+    if (table_.size() < entries) table_.resize(entries);
+    std::fill(table_.begin(), table_.begin() + static_cast<std::ptrdiff_t>(entries), Entry{});
+    tableMask_ = entries - 1;
     std::memset(killers_, 0, sizeof killers_);
     std::memset(history_, 0, sizeof history_);
     nodes_ = 0;
@@ -322,15 +353,15 @@ SearchResult Searcher::search(Position& p, const SearchLimits& limits) {
         rootDepth_ = depth;
         root_.clear();
         const int score = negamax(p, depth, -WIN - 1, WIN + 1, 0);
-        if (stopped_ && depth > 1) break;
-        const Entry& e = table_[p.key & ((std::size_t(1) << TT_BITS) - 1)];
-        if (e.key == p.key && e.move != 0) result.best = Move::unpack(e.move);
-        result.score = score;
-        result.depth = depth;
+        if (stopped_ && depth > 1) {
+            if (limits.partialIterations) usePartialIteration(result);
+            break;
+        }
+        finishIteration(p, result, depth, score);
         if (stopped_) break;
-        rootDone_.swap(root_);
         if (score > WIN_BOUND || score < -WIN_BOUND) break;   // the game's outcome is settled
-        if (nodes_ >= budget_ / 2) break;   // the next iteration would not finish
+        // Unless a cut-short iteration counts, the next one would not finish.
+        if (nodes_ >= (limits.partialIterations ? budget_ : budget_ / 2)) break;
     }
     result.best = chooseAmongRoot(p, result.best, result.score, result);
     result.nodes = nodes_;

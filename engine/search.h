@@ -12,6 +12,10 @@
 // a limit stops a search early the move of the last completed iteration is
 // played.
 //
+// The strongest level lets an iteration cut short by the budget count: the
+// first root move is the previous iteration's best, searched in full, so the
+// best of the moves the deeper iteration finished is at least as well founded.
+//
 // Variety: with a margin, every root move of the last completed iteration whose
 // exact score lies within the margin of the best is a candidate, and the draw
 // picks one; a move the search proves lost is never a candidate while the best
@@ -36,6 +40,11 @@ struct SearchLimits {
     int margin = 0;                  // root moves this close to the best may be played; 0: the best
     std::uint64_t draw = 0;          // picks one of them
     bool extendChains = true;        // single-reply extension and forcing quiet moves first
+    int tableBits = 18;              // the transposition table holds 2^tableBits entries
+    // An iteration the budget cuts short still counts: the best of the root
+    // moves it finished is played (otherwise the last completed iteration's),
+    // and iterations go on until the budget is spent.
+    bool partialIterations = false;
     const std::atomic<bool>* stop = nullptr;   // set by another thread to end the search early
 };
 
@@ -64,7 +73,6 @@ private:
         std::int8_t depth = -1;
         std::uint8_t bound = 0;
     };
-    static constexpr int TT_BITS = 18;
 
     struct RootMove {
         std::uint32_t move;
@@ -89,7 +97,13 @@ private:
     void pick(MoveList& list, int i, int ply);
     bool outOfBudget();
 
+    const Entry& slot(std::uint64_t key) const { return table_[key & tableMask_]; }
+    Entry& slot(std::uint64_t key) { return table_[key & tableMask_]; }
+    void finishIteration(const Position& p, SearchResult& result, int depth, int score);
+    void usePartialIteration(SearchResult& result);
+
     std::vector<Entry> table_;
+    std::uint64_t tableMask_ = 0;
     std::uint32_t killers_[MAX_PLY][2];
     int keys_[MAX_PLY][MoveList::CAPACITY];
     std::int32_t history_[2][121][121];

@@ -161,18 +161,49 @@ TEST(Search, TheCapsAndTheStopFlagEndASearchWithAMove) {
     }
 }
 
-TEST(Search, TheSameBudgetGivesTheSameMove) {
+TEST(Search, TheSameBudgetGivesTheSameMoveWhateverCameBefore) {
+    // A search in between, shorter or with a larger table, must not matter:
+    // the part of the table in use, the killers and the history start afresh.
     const char* sfen = "ln1g1g1nl/1r1s1k1b1/p1pppp1pp/1p4p2/9/2P3P2/PP1PPP1PP/1B1S1K1R1/LN1G1GSNL w Sp";
     Position p = fromSfen(sfen);
-    engine::Searcher first, second;
-    const engine::SearchResult a = first.search(p, budget(50000));
-    second.search(p, budget(7000));   // a different search in between must not matter
-    const engine::SearchResult b = second.search(p, budget(50000));
-    EXPECT_EQ(a.best, b.best);
-    EXPECT_EQ(a.score, b.score);
-    EXPECT_EQ(a.nodes, b.nodes);
-    EXPECT_GE(a.depth, 2);
+    const auto wide = [](std::uint64_t nodes) {
+        engine::SearchLimits limits = budget(nodes);
+        limits.tableBits = 21;
+        limits.partialIterations = true;
+        return limits;
+    };
+    for (const engine::SearchLimits& limits : {budget(50000), wide(60000)}) {
+        for (const engine::SearchLimits& between : {budget(7000), wide(9000)}) {
+            engine::Searcher first, second;
+            const engine::SearchResult a = first.search(p, limits);
+            second.search(p, between);
+            const engine::SearchResult b = second.search(p, limits);
+            EXPECT_EQ(a.best, b.best);
+            EXPECT_EQ(a.score, b.score);
+            EXPECT_EQ(a.nodes, b.nodes);
+            EXPECT_GE(a.depth, 2);
+        }
+    }
     EXPECT_EQ(p.key, p.computeKey());
+}
+
+TEST(Search, ACutShortIterationCountsOnlyOnceItHasSearchedTheLastBest) {
+    // The budget runs out a few nodes into the next iteration: its first move,
+    // the last best, is not finished, so the completed iteration's move stands.
+    Position p = engine::initialPosition(engine::UPPER);
+    engine::Searcher searcher;
+    for (int depth = 2; depth <= 4; ++depth) {
+        engine::SearchLimits complete = budget(100000000);
+        complete.maxDepth = depth;
+        const engine::SearchResult done = searcher.search(p, complete);
+        engine::SearchLimits cut = budget(done.nodes + 20);
+        cut.partialIterations = true;
+        const engine::SearchResult r = searcher.search(p, cut);
+        EXPECT_EQ(r.depth, depth);
+        EXPECT_EQ(r.best, done.best) << depth;
+        EXPECT_EQ(r.score, done.score) << depth;
+        EXPECT_GE(r.nodes, done.nodes + 20) << "the whole budget is spent";
+    }
 }
 
 }  // namespace
