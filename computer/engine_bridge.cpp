@@ -9,8 +9,9 @@ namespace zelkora {
 namespace {
 
 // Node budgets, measured in CPU time of one core of the reference machine:
-// LEVEL5 about 0.4 s of the half second the player waits, LEVEL6 about 3 s
-// (a search stops at its budget, and starts no iteration past half of it);
+// LEVEL5 about 0.4 s of the half second the player waits (a search stops at
+// its budget, and starts no iteration past half of it); LEVEL6 about 3 s, all
+// of it searched, since its last iteration counts even when cut short;
 // LEVEL4 a fifth of LEVEL5.
 constexpr std::uint64_t LEVEL4_NODES = 220000;
 constexpr std::uint64_t LEVEL5_NODES = 1100000;
