@@ -42,7 +42,6 @@ engine::SearchLimits searchLimits(int level) {
         limits.nodes = LEVEL6_NODES;
         limits.seconds = LEVEL6_SECONDS;
         limits.wallSeconds = LEVEL6_SECONDS;
-        limits.margin = LEVEL6_MARGIN;
         limits.tableBits = LEVEL6_TABLE_BITS;
         limits.partialIterations = true;
         break;

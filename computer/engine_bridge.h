@@ -20,10 +20,8 @@ constexpr int FIRST_SEARCH_LEVEL = 4;
 constexpr int FORMER_LEVEL5 = 0;
 
 // Root moves within this many evaluation units of the best may be played
-// (LEVEL4 and up), so that the computer does not play the same game twice;
-// the strongest level keeps closer to the best (a twelfth of a king step).
+// (LEVEL4 and up), so that the computer does not play the same game twice.
 constexpr int VARIETY_MARGIN = 30;
-constexpr int LEVEL6_MARGIN = 10;
 
 // Whether the level's moves come from the search core.
 inline bool searchCoreLevel(int level) { return level >= FIRST_SEARCH_LEVEL || level == FORMER_LEVEL5; }
