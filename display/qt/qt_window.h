@@ -66,8 +66,8 @@ private:
     std::function<void()> quit_;
     QMargins fittedFrame_;   // the frame and the size of the last fit
     QSize fittedSize_;
-    // Until then, every move or resize the window system reports is checked
-    // against the screen: its replies to a fit arrive one by one, and Qt's
+    // Set by each fit: until it expires, every move or resize the window
+    // system reports is checked against the screen: its replies to a fit arrive one by one, and Qt's
     // idea of the frame can lag behind them.
     QDeadlineTimer settling_;
 };
